@@ -1,0 +1,15 @@
+// DllRegisterServer and DllUnregisterServer of a module: its "REGISTRY" 101
+// script run with %MODULE% = the module file's path, and its "TYPELIB" 1.
+#pragma once
+
+#include <windows.h>
+
+namespace comkit {
+
+constexpr int kRegistryScriptId = 101;
+
+HRESULT RegisterServer(HINSTANCE module);
+// Always S_OK; the type library stays registered.
+HRESULT UnregisterServer(HINSTANCE module);
+
+}  // namespace comkit

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what the cross build and the Wine-hosted tests need on a Debian machine.
+# Does nothing when every tool is already there, so it is cheap to call before each build.
+set -euo pipefail
+
+need=()
+have() { command -v "$1" >/dev/null 2>&1; }
+have i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686)
+have i686-w64-mingw32-widl      || need+=(mingw-w64-tools)
+have cmake                      || need+=(cmake)
+have Xvfb                       || need+=(xvfb xauth)
+have xwd                        || need+=(x11-apps)
+have xdpyinfo                   || need+=(x11-utils)
+[ -x /usr/bin/convert ] && /usr/bin/convert -version >/dev/null 2>&1 || need+=(imagemagick)
+[ -d /usr/src/googletest ]      || need+=(googletest)
+[ -d /usr/include/wine/wine/windows ] || need+=(libwine-dev)
+[ -f /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf ] || need+=(fonts-ipafont-gothic fonts-ipafont-mincho)
+[ -d /usr/share/wine/fonts ]    || need+=(fonts-wine)
+if ! have wine || ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+    need+=(wine wine32:i386 wine64 wine64-tools)
+fi
+
+if [ ${#need[@]} -eq 0 ]; then
+    exit 0
+fi
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+fi
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"

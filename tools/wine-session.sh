@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# start: make the private prefix when it is missing, give the tests a display
+#        (Xvfb on a free number when there is none), and start the Wine server
+#        and services detached, so no test inherits their output pipes.
+# stop:  end the Wine server and the Xvfb that start made.
+# Usage: wine-session.sh start|stop ARCH
+set -u
+action=$1
+user_display=${DISPLAY:-}
+source "$(dirname "$0")/wine-env.sh" "$2"
+
+quiet() { "$@" </dev/null >/dev/null 2>&1; }
+
+make_prefix() {
+    mkdir -p "$quillon_state"
+    quiet "${quillon_wine[@]}" wineboot -i
+    quiet wineserver -w
+    # Japanese face names the documents use, mapped to the IPA fonts installed here.
+    local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+    quiet "${quillon_wine[@]}" reg add "$subst" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f
+    quiet "${quillon_wine[@]}" reg add "$subst" /v "ＭＳ ゴシック" /d IPAGothic /f
+    quiet "${quillon_wine[@]}" reg add "$subst" /v "ＭＳ Ｐ明朝" /d IPAPMincho /f
+    quiet "${quillon_wine[@]}" reg add "$subst" /v "ＭＳ 明朝" /d IPAMincho /f
+    # Without a window manager, unmanaged windows close in 0.1 s instead of 2 s.
+    quiet "${quillon_wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+    quiet wineserver -w
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    touch "$WINEPREFIX/.quillon-ready"
+}
+
+start_display() {
+    [ -n "$user_display" ] && return 0
+    if [ -f "$quillon_state/xvfb.pid" ] && kill -0 "$(cat "$quillon_state/xvfb.pid")" 2>/dev/null; then
+        return 0
+    fi
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    echo $! > "$quillon_state/xvfb.pid"
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.1
+    done
+    echo ":$n" > "$quillon_state/display"
+    export DISPLAY=":$n"
+}
+
+case "$action" in
+start)
+    mkdir -p "$quillon_state"
+    start_display
+    [ -f "$WINEPREFIX/.quillon-ready" ] || make_prefix
+    quiet wineserver -p
+    quiet "${quillon_wine[@]}" wineboot
+    ;;
+stop)
+    quiet wineserver -k
+    if [ -f "$quillon_state/xvfb.pid" ]; then
+        kill "$(cat "$quillon_state/xvfb.pid")" 2>/dev/null
+        rm -f "$quillon_state/xvfb.pid" "$quillon_state/display"
+    fi
+    ;;
+*)
+    echo "usage: $0 start|stop ARCH" >&2
+    exit 2
+    ;;
+esac
+exit 0
