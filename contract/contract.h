@@ -3,8 +3,10 @@
 #pragma once
 
 #include <windows.h>
-#include <ole2.h>
 #include <comcat.h>
+#include <ole2.h>
+
+#include <cstddef>
 
 #include "contract/vivifont.h"
 

@@ -5,7 +5,11 @@ set -euo pipefail
 
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
-have i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686)
+have i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686-posix)
+# Where the kernel cannot run 32-bit code, the tests run a 64-bit build.
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
+fi
 have i686-w64-mingw32-widl      || need+=(mingw-w64-tools)
 have cmake                      || need+=(cmake)
 have Xvfb                       || need+=(xvfb xauth)

@@ -1,0 +1,71 @@
+#include "tests/support/TestHost.h"
+
+#include <cstring>
+
+#include "comkit/TaskMem.h"
+
+namespace testsupport {
+
+STDMETHODIMP TestFontCache::QueryInterface(REFIID iid, void** out) {
+    *out = IsEqualIID(iid, IID_IFontManager) ? static_cast<IFontManager*>(this) : nullptr;
+    return *out ? S_OK : E_NOINTERFACE;
+}
+
+STDMETHODIMP TestFontCache::GetFontIndirect(tagPassLOGFONT* logFont, HFONT* font) {
+    LOGFONTA description;
+    std::memcpy(&description, logFont, sizeof description);
+    const std::string key(reinterpret_cast<const char*>(&description), sizeof description);
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) found = fonts_.emplace(key, winkit::Font(CreateFontIndirectA(&description))).first;
+    *font = found->second.get();
+    return S_OK;
+}
+
+TestRun::TestRun(std::wstring initial, int pixelHeight, const char* face) : text(std::move(initial)) {
+    font.lfHeight = -pixelHeight;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    std::strncpy(font.lfFaceName, face, sizeof font.lfFaceName - 1);
+}
+
+STDMETHODIMP TestRun::QueryInterface(REFIID iid, void** out) {
+    *out = IsEqualIID(iid, IID_IParagraphAccess) ? static_cast<IParagraphAccess*>(this) : nullptr;
+    return *out ? S_OK : E_NOINTERFACE;
+}
+
+STDMETHODIMP TestRun::Length(int* length) {
+    *length = static_cast<int>(text.size());
+    return S_OK;
+}
+
+STDMETHODIMP TestRun::GetString(short** out) {
+    *out = comkit::CopyToTaskMem(text);
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+STDMETHODIMP TestRun::GetCharactor(int index, short* character) {
+    *character = index >= 0 && index < static_cast<int>(text.size()) ? static_cast<short>(text[index]) : 0;
+    return S_OK;
+}
+
+STDMETHODIMP TestRun::GetLOGFONT(tagPassLOGFONT* logFont) {
+    *logFont = font;
+    return S_OK;
+}
+
+STDMETHODIMP TestRun::GetColor(unsigned long* out) {
+    *out = colour;
+    return S_OK;
+}
+
+STDMETHODIMP TestRun::GetBkColor(unsigned long* out) {
+    *out = background;
+    return S_OK;
+}
+
+void Bind(IViviFont* effect, IFontManager* fonts, IParagraphAccess* run) {
+    effect->SetFontManager(fonts);
+    effect->SetParagraph(run);
+}
+
+}  // namespace testsupport
