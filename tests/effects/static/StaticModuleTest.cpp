@@ -4,6 +4,8 @@
 
 #include <comcat.h>
 
+#include <vector>
+
 #include "comkit/ComPtr.h"
 #include "contract/contract.h"
 #include "contract/module_identity.h"
@@ -80,6 +82,28 @@ TEST_F(StaticModule, IsCreatedByClassIdAndFoundThroughItsCategory) {
     while (classes->Next(1, &clsid, &fetched) == S_OK)
         found = found || IsEqualCLSID(clsid, contract::Identity(contract::Module::Static).clsid);
     EXPECT_TRUE(found);
+}
+
+TEST(StaticModuleFile, CarriesItsVersionAndIcon) {
+    const std::wstring path = ModulePath();
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
+    ASSERT_GT(size, 0u);
+    std::vector<BYTE> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(MAKELONG(0, 1), fixed->dwFileVersionMS);
+    EXPECT_EQ(MAKELONG(1, 0), fixed->dwFileVersionLS);
+    wchar_t* product = nullptr;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\ProductName",
+                               reinterpret_cast<void**>(&product), &length));
+    EXPECT_STREQ(L"Static Module", product);
+
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, module);
+    EXPECT_NE(nullptr, FindResourceW(module, MAKEINTRESOURCEW(201), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */));
+    FreeLibrary(module);
 }
 
 TEST_F(StaticModule, RegisteringTwiceIsHarmless) {
