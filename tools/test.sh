@@ -17,6 +17,9 @@ if [ "$arch" != i686 ]; then
     cmake -S "$root" -B "$root/build/i686" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DQUILLON_TESTS=OFF >/dev/null
     cmake --build "$root/build/i686" -j"$(nproc)"
+    for module in "$root"/build/i686/modules/*.dll; do
+        "$root/tests/effects/check-module-exports.sh" i686-w64-mingw32-objdump "$module"
+    done
 fi
 
 cd "$build"
