@@ -7,7 +7,8 @@
 
 namespace winkit {
 
-std::string ToAnsi(std::wstring_view text);
-std::wstring ToWide(std::string_view text);
+// A codePage of 0 (CP_ACP) is the process's ANSI code page.
+std::string ToAnsi(std::wstring_view text, unsigned codePage = 0);
+std::wstring ToWide(std::string_view text, unsigned codePage = 0);
 
 }  // namespace winkit

@@ -1,0 +1,148 @@
+#include "viewer/model/Text.h"
+
+namespace model {
+namespace {
+
+bool Ordered(TextPos from, TextPos to) {
+    return from.line < to.line || (from.line == to.line && from.column <= to.column);
+}
+
+}  // namespace
+
+Text::~Text() {
+    for (auto& line : m_lines) {
+        line->SetListener(m_listener);
+        line.reset();
+    }
+}
+
+Line* Text::LineAt(int index) { return HasLine(index) ? m_lines[index].get() : nullptr; }
+
+const Line* Text::LineAt(int index) const { return HasLine(index) ? m_lines[index].get() : nullptr; }
+
+void Text::CopySettings(const Text& source) {
+    m_listener = source.m_listener;
+    m_lastLineOpen = source.m_lastLineOpen;
+    m_bkColor = source.m_bkColor;
+    m_templateLine.CopyFrom(source.m_templateLine);
+}
+
+void Text::AdoptLine(Line& line) {
+    if (m_listener) line.SetListener(m_listener);
+    line.SetDefaultRun(m_templateLine.DefaultRun());
+}
+
+void Text::AppendLine(std::unique_ptr<Line> line) { InsertLineAt(LineCount(), std::move(line)); }
+
+void Text::InsertLineAt(int index, std::unique_ptr<Line> line) {
+    if (!line) return;
+    AdoptLine(*line);
+    m_lines.insert(m_lines.begin() + index, std::move(line));
+}
+
+std::unique_ptr<Text> Text::WorkingCopy(const Text& fragment) const {
+    auto copy = fragment.Clone();
+    copy->SetBkColor(m_bkColor);
+    copy->SetListener(m_listener);
+    return copy;
+}
+
+void Text::AppendText(const Text& source) {
+    auto copy = WorkingCopy(source);
+    for (auto& line : copy->m_lines) AppendLine(std::move(line));
+}
+
+void Text::Insert(const Text& fragment, TextPos at) {
+    if (m_lines.empty()) {
+        AppendText(fragment);
+        return;
+    }
+    if (!HasLine(at.line) || fragment.m_lines.empty()) return;
+    auto copy = WorkingCopy(fragment);
+    auto& lines = copy->m_lines;
+    if (copy->m_lastLineOpen && lines.size() == 1) {
+        m_lines[at.line]->InsertLine(*lines.front(), at.column);
+        return;
+    }
+    SplitLine(at);
+    m_lines[at.line]->Append(*lines.front());
+    // The open last line is not a line of its own: it starts the tail line.
+    const std::size_t whole = copy->m_lastLineOpen ? lines.size() - 1 : lines.size();
+    int tail = at.line + 1;
+    for (std::size_t i = 1; i < whole; ++i) InsertLineAt(tail++, std::move(lines[i]));
+    if (copy->m_lastLineOpen) m_lines[tail]->InsertLine(*lines.back(), 0);
+}
+
+void Text::SplitLine(TextPos at) {
+    if (!HasLine(at.line)) return;
+    m_lines.insert(m_lines.begin() + at.line + 1, m_lines[at.line]->Split(at.column));
+}
+
+void Text::DeleteChar(TextPos at) {
+    if (!HasLine(at.line)) return;
+    Line& line = *m_lines[at.line];
+    if (at.column < line.CharCount()) {
+        line.DeleteChar(at.column);
+    } else if (HasLine(at.line + 1)) {
+        line.Append(*m_lines[at.line + 1]);
+        m_lines.erase(m_lines.begin() + at.line + 1);
+    }
+}
+
+void Text::DeleteRange(TextPos from, TextPos to) {
+    if (!HasLine(from.line) || !HasLine(to.line) || !Ordered(from, to)) return;
+    if (from.line == to.line) {
+        m_lines[from.line]->DeleteRange(from.column, to.column);
+        return;
+    }
+    Line& first = *m_lines[from.line];
+    first.DeleteRange(from.column, first.CharCount());
+    // A first line left empty goes, and nothing is joined onto it.
+    const bool keepFirst = first.CharCount() > 0;
+    Line& last = *m_lines[to.line];
+    last.DeleteRange(0, to.column);
+    if (keepFirst) {
+        first.Append(last);
+        m_lines.erase(m_lines.begin() + from.line + 1, m_lines.begin() + to.line + 1);
+    } else {
+        m_lines.erase(m_lines.begin() + from.line, m_lines.begin() + to.line);
+    }
+}
+
+std::unique_ptr<Text> Text::Clone() const {
+    auto copy = std::make_unique<Text>();
+    copy->CopySettings(*this);
+    for (const auto& line : m_lines) copy->AppendLine(line->Clone());
+    return copy;
+}
+
+std::unique_ptr<Text> Text::CopyRange(TextPos from, TextPos to) const {
+    auto copy = std::make_unique<Text>();
+    copy->CopySettings(*this);
+    copy->m_lastLineOpen = true;
+    if (!HasLine(from.line) || !HasLine(to.line) || !Ordered(from, to)) return copy;
+    for (int index = from.line; index <= to.line; ++index) {
+        auto line = m_lines[index]->Clone();
+        if (index == to.line) line->DeleteRange(to.column, line->CharCount());
+        if (index == from.line) line->DeleteRange(0, from.column);
+        copy->AppendLine(std::move(line));
+    }
+    return copy;
+}
+
+void Text::SetBkColor(COLORREF color) {
+    m_bkColor = color;
+    ApplyBkColor();
+    m_templateLine.SetBkColor(color);
+}
+
+void Text::ApplyBkColor() {
+    for (const auto& line : m_lines) line->SetBkColor(m_bkColor);
+}
+
+void Text::SetListener(LineListener* listener) {
+    m_listener = listener;
+    for (const auto& line : m_lines) line->SetListener(listener);
+}
+
+}  // namespace model

@@ -1,0 +1,69 @@
+// A document's content: lines of styled runs, a background colour, and the
+// style every line of the text starts with. Fragments (copied ranges, loaded
+// records) are Texts too; one whose last line is open has no line end there
+// and joins the text that follows wherever it is inserted.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "viewer/model/Line.h"
+#include "viewer/model/TextPos.h"
+
+namespace model {
+
+// Positions name existing lines; a primitive given a line that does not
+// exist, or a range whose ends are out of order, changes nothing.
+class Text final {
+public:
+    Text() = default;
+    ~Text();
+    Text(const Text&) = delete;
+    Text& operator=(const Text&) = delete;
+
+    int LineCount() const { return static_cast<int>(m_lines.size()); }
+    // Null for a line that does not exist.
+    Line* LineAt(int index);
+    const Line* LineAt(int index) const;
+    COLORREF BkColor() const { return m_bkColor; }
+    bool LastLineOpen() const { return m_lastLineOpen; }
+    void SetLastLineOpen(bool open) { m_lastLineOpen = open; }
+    const Line& TemplateLine() const { return m_templateLine; }
+
+    // Listener, open last line, background colour and line style.
+    void CopySettings(const Text& source);
+    // Gives the line this text's listener and line style.
+    void AdoptLine(Line& line);
+    void AppendLine(std::unique_ptr<Line> line);
+    // Appends copies of the source's lines in this text's colours.
+    void AppendText(const Text& source);
+    // Inserts a copy of the fragment, in this text's background colour.
+    void Insert(const Text& fragment, TextPos at);
+    void SplitLine(TextPos at);
+    // At the end of a line, joins the next line onto it.
+    void DeleteChar(TextPos at);
+    void DeleteRange(TextPos from, TextPos to);
+    std::unique_ptr<Text> Clone() const;
+    // A fragment of to.line - from.line + 1 lines with an open last line.
+    std::unique_ptr<Text> CopyRange(TextPos from, TextPos to) const;
+    // Every run, every line's default run and the line style take the colour.
+    void SetBkColor(COLORREF color);
+    void ApplyBkColor();
+    void SetListener(LineListener* listener);
+
+private:
+    bool HasLine(int index) const { return index >= 0 && index < LineCount(); }
+    void InsertLineAt(int index, std::unique_ptr<Line> line);
+    // A copy of the fragment in this text's colours and with its listener.
+    std::unique_ptr<Text> WorkingCopy(const Text& fragment) const;
+
+    std::vector<std::unique_ptr<Line>> m_lines;
+    Line m_templateLine;
+    COLORREF m_bkColor = RGB(0, 0, 0);
+    LineListener* m_listener = nullptr;
+    bool m_lastLineOpen = false;
+};
+
+}  // namespace model
