@@ -1,0 +1,61 @@
+#include "effects/common/KernelsMmx.h"
+
+#include <mmintrin.h>
+
+#include <cstring>
+
+namespace palette::mmx {
+
+namespace {
+using Offset = std::ptrdiff_t;
+constexpr Offset kBlock = 8;
+
+inline __m64 Load(const BYTE* p) {
+    __m64 value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
+inline void Store(BYTE* p, __m64 value) { std::memcpy(p, &value, sizeof value); }
+
+inline __m64 Splat(BYTE value) { return _mm_set1_pi8(static_cast<char>(value)); }
+
+// (a + b + c + d) >> 2 for 8 unsigned bytes, summed in 16-bit lanes.
+inline __m64 Average(__m64 a, __m64 b, __m64 c, __m64 d) {
+    const __m64 zero = _mm_setzero_si64();
+    const __m64 low = _mm_add_pi16(_mm_add_pi16(_mm_unpacklo_pi8(a, zero), _mm_unpacklo_pi8(b, zero)),
+                                   _mm_add_pi16(_mm_unpacklo_pi8(c, zero), _mm_unpacklo_pi8(d, zero)));
+    const __m64 high = _mm_add_pi16(_mm_add_pi16(_mm_unpackhi_pi8(a, zero), _mm_unpackhi_pi8(b, zero)),
+                                    _mm_add_pi16(_mm_unpackhi_pi8(c, zero), _mm_unpackhi_pi8(d, zero)));
+    return _mm_packs_pu16(_mm_srli_pi16(low, 2), _mm_srli_pi16(high, 2));
+}
+}  // namespace
+
+void FallingBlocks(BYTE* p, Offset s, Offset h, BYTE decay) {
+    const __m64 minus = Splat(decay);
+    for (Offset q = 1; q - 1 + s < s * h - 10; q += kBlock)
+        Store(p + q, _mm_subs_pu8(Average(Load(p + q + s - 1), Load(p + q + s), Load(p + q + s + 1), Load(p + q)), minus));
+    _mm_empty();
+}
+
+void RisingBlocks(BYTE* p, Offset s, Offset h, BYTE cooling, BYTE floor, Offset offset) {
+    const __m64 minus = Splat(cooling);
+    const __m64 base = Splat(floor);
+    for (Offset n = s * (h - 1) - 11; n >= kBlock; n -= kBlock) {
+        const __m64 heat = Average(Load(p + n), Load(p + n + 1), Load(p + n + 2), Load(p + n + s + 1));
+        // Above the floor, cooled, back on the floor: max(floor, heat - cooling).
+        Store(p + n + s + offset, _mm_adds_pu8(_mm_subs_pu8(_mm_subs_pu8(heat, base), minus), base));
+    }
+    _mm_empty();
+}
+
+void GlowBlocks(BYTE* p, Offset s, Offset h, BYTE decay) {
+    const __m64 minus = Splat(decay);
+    for (Offset n = s * h - 2 * s - 10; n >= kBlock; n -= kBlock) {
+        const Offset q = n + s + 1;
+        Store(p + q, _mm_subs_pu8(Average(Load(p + q + s), Load(p + q - s), Load(p + q - 1), Load(p + q + 1)), minus));
+    }
+    _mm_empty();
+}
+
+}  // namespace palette::mmx

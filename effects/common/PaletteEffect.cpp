@@ -1,0 +1,88 @@
+#include "effects/common/PaletteEffect.h"
+
+namespace palette {
+
+STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
+    if (!surfaceDC) BuildTextBitmap();
+    // A build can fail, and a warning shown by it lets ticks reach this
+    // object, which may have been released meanwhile.
+    if (!surfaceDC) return S_OK;
+    Step();
+    BitBlt(dc, point.x, point.y, geometry_.cx, geometry_.cy, surfaceDC.get(), 0, layout_.sourceRow, SRCCOPY);
+    return S_OK;
+}
+
+void PaletteEffectBase::InitEffect() {
+    SetUpModuleOnce([this] {
+        CrtRandom& random = ModuleRandom();
+        random.SeedWithClock();
+        FillModuleTables(random);
+    });
+    SetDefaultProperties();
+}
+
+void PaletteEffectBase::SetDefaultProperties() {
+    SetDefaultPaletteKeys();
+    BuildGradientPalette();
+    WriteDefaultParameters();
+}
+
+void PaletteEffectBase::PutRunColours() {
+    if (UseRunColours()) PutBackgroundColourOnKey(0, 0);
+}
+
+void PaletteEffectBase::PutBackgroundColourOnKey(int slot, BYTE position) {
+    unsigned long colour = 0;
+    if (IParagraphAccess* run = Extent().Paragraph(); run && SUCCEEDED(run->GetBkColor(&colour)))
+        PutColourOnKey(Head(), slot, position, colour);
+}
+
+void PaletteEffectBase::PutTextColourOnKey() {
+    unsigned long colour = 0;
+    IParagraphAccess* run = Extent().Paragraph();
+    const int keys = KeysInUse(Head());
+    if (run && keys > 0 && SUCCEEDED(run->GetColor(&colour))) PutColourOnKey(Head(), keys - 1, 255, colour);
+}
+
+void PaletteEffectBase::RebuildPalette() {
+    SetDefaultPaletteKeys();
+    PutRunColours();
+    BuildGradientPalette();
+}
+
+void PaletteEffectBase::TakeKeys(const PaletteKeyHead& keys) {
+    Head() = keys;
+    BuildGradientPalette();
+    static_cast<IViviFont*>(this)->ChangeParagraph();
+}
+
+void PaletteEffectBase::BuildTextBitmap() {
+    ResetAnimation();
+    SIZE area{};
+    // Through the object's own table: a class may widen its drawing area.
+    static_cast<IViviFont*>(this)->GetDrawingArea(&area);
+    geometry_ = {area.cx, area.cy, StrideFor(area.cx), area.cy + layout_.extraRows};
+    RebuildPalette();
+    if (!surfaces_.Build(geometry_.stride, geometry_.height, layout_.surfaces, colours_)) return;
+    text_.Take(Extent());
+    pixelListFailed_ = false;
+    SurfacesBuilt();
+    // Only now, with everything in place: the box runs a modal loop in which
+    // the host's ticks reach this object again.
+    if (pixelListFailed_) {
+        pixelListFailed_ = false;
+        ShowMemoryWarning(Identity().displayName);
+    }
+}
+
+void PaletteEffectBase::ReleaseTextBitmap() {
+    pixels_.Clear();
+    surfaces_.Release();
+    text_.Clear();
+}
+
+void PaletteEffectBase::BuildPixelList(int surface) {
+    if (!pixels_.Build(surfaces_.Memory(surface))) pixelListFailed_ = true;
+}
+
+}  // namespace palette

@@ -1,0 +1,154 @@
+// What the palette effect classes share: a property block that begins with
+// the palette-key head, a gradient colour table, 8-bit surfaces with the run's
+// text drawn into them, and the frame that builds on demand, lets the class
+// take its step and copies the measured extent to the host.
+//
+// A class states its block, its default keys, its default and always-taken
+// parameters, the watched fields that decide whether a parameter record's
+// keys are taken, its surface layout and its step:
+//
+//   class RainFont : public palette::PaletteEffect<RainBlock> { ... };
+//   instantiated as effectbase::EffectObject<RainFont>.
+#pragma once
+
+#include <cstring>
+#include <span>
+
+#include "effectbase/EffectBase.h"
+#include "effects/common/CrtRandom.h"
+#include "effects/common/Kernels.h"
+#include "effects/common/ModuleSetup.h"
+#include "effects/common/PaletteKeys.h"
+#include "effects/common/PixelList.h"
+#include "effects/common/SurfaceText.h"
+#include "effects/common/Surfaces.h"
+
+namespace palette {
+
+// How a class lays out its surfaces.
+struct SurfaceLayout {
+    int surfaces = 1;   // one or two
+    int extraRows = 0;  // surface height = cy + extraRows
+    int sourceRow = 0;  // the first surface row the frame copies out
+};
+
+// The measured run and the surfaces made for it.
+struct SurfaceGeometry {
+    int cx = 0;
+    int cy = 0;
+    int stride = 0;
+    int height = 0;
+};
+
+class PaletteEffectBase : public effectbase::EffectBase {
+public:
+    // The frame: build when not activated, the class's step, then the copy.
+    STDMETHODIMP DrawTextFace(HDC dc, POINT point) override;
+
+    // A surface's pixel memory (empty when not built); tests look for writes
+    // outside it.
+    std::span<const BYTE> SurfaceMemory(int index) const { return surfaces_.Memory(index); }
+
+protected:
+    PaletteEffectBase(SurfaceLayout layout, std::span<const DefaultKey> defaultKeys)
+        : layout_(layout), defaultKeys_(defaultKeys) {}
+
+    // What the class states.
+    virtual PaletteKeyHead& Head() = 0;
+    virtual bool UseRunColours() const = 0;
+    // Writes the class's default parameters (the use-run-colours flag 1) and
+    // the working copies that mirror them.
+    virtual void WriteDefaultParameters() = 0;
+    // Fills the module's random tables, once per module, from the freshly
+    // clock-seeded module generator.
+    virtual void FillModuleTables(CrtRandom&) {}
+    // Resets the animation before a surface build.
+    virtual void ResetAnimation() {}
+    // Puts the run's colours on the keys after the defaults were written:
+    // by default its background on key 0 when the flag is set. Classes add to it.
+    virtual void PutRunColours();
+    // Runs once the surfaces exist (text drawn at build time, tables, pixel list).
+    virtual void SurfacesBuilt() {}
+    // The class's part of the frame.
+    virtual void Step() = 0;
+
+    // Hooks of the shared effect base.
+    void InitEffect() override;
+    void SetDefaultProperties() override;
+    void BuildTextBitmap() override;
+    void ReleaseTextBitmap() override;
+    void PropertiesLoaded() override { BuildGradientPalette(); }
+
+    // The machinery a class uses.
+    void SetDefaultPaletteKeys() { palette::SetDefaultPaletteKeys(Head(), defaultKeys_); }
+    void BuildGradientPalette() { palette::BuildGradientPalette(Head(), colours_); }
+    void PutBackgroundColourOnKey(int slot, BYTE position);
+    // The run's text colour on the last key in use, at 255.
+    void PutTextColourOnKey();
+    // Takes a record's key head, builds its gradient and measures and rebuilds
+    // through the object's own ChangeParagraph.
+    void TakeKeys(const PaletteKeyHead& keys);
+
+    COLORREF Entry(int index) const { return EntryColour(colours_, index); }
+    const ColourTable& Colours() const { return colours_; }
+    const SurfaceGeometry& Geometry() const { return geometry_; }
+    // Runs wider and taller than 8 pixels get random points.
+    bool RoomForPoints() const { return geometry_.cx > 8 && geometry_.cy > 8; }
+    Surfaces& Surface() { return surfaces_; }
+    const SurfaceText& Text() const { return text_; }
+    // Builds the pixel list of a surface; a failure is reported once the build
+    // is complete and the frame then runs without the list.
+    void BuildPixelList(int surface);
+    const PixelList& Pixels() const { return pixels_; }
+
+private:
+    void RebuildPalette();
+
+    SurfaceLayout layout_;
+    std::span<const DefaultKey> defaultKeys_;
+    ColourTable colours_{};
+    SurfaceGeometry geometry_;
+    Surfaces surfaces_{surfaceDC};
+    SurfaceText text_;
+    PixelList pixels_;
+    bool pixelListFailed_ = false;
+};
+
+// The block-typed half: a Block is a packed struct that begins with
+// `PaletteKeyHead head` and holds a `BYTE useRunColours`.
+template <class Block>
+class PaletteEffect : public PaletteEffectBase {
+    static_assert(offsetof(Block, head) == 0, "the key head begins the block");
+    static_assert(alignof(Block) == 1, "the block is stored byte for byte");
+
+public:
+    Block block{};
+
+protected:
+    using PaletteEffectBase::PaletteEffectBase;
+
+    // Parameters taken from every accepted parameter record.
+    virtual void TakeParameters(const Block& record) = 0;
+    // The watched fields: when they differ the record's keys are taken, and
+    // the fields with them. By default the use-run-colours flag.
+    virtual bool WatchedFieldsDiffer(const Block& record) const { return record.useRunColours != block.useRunColours; }
+    virtual void TakeWatchedFields(const Block& record) { block.useRunColours = record.useRunColours; }
+    // Key colours some classes watch too, looked at after the fields.
+    virtual bool WatchedKeysDiffer(const Block&) const { return false; }
+
+    PaletteKeyHead& Head() final { return block.head; }
+    bool UseRunColours() const final { return block.useRunColours != 0; }
+
+    void ApplyParameters(std::span<const BYTE> parameters) final {
+        Block record;
+        std::memcpy(&record, parameters.data(), sizeof record);
+        TakeParameters(record);
+        if (WatchedFieldsDiffer(record)) {
+            TakeWatchedFields(record);
+            TakeKeys(record.head);
+        }
+        if (WatchedKeysDiffer(record)) TakeKeys(record.head);
+    }
+};
+
+}  // namespace palette
