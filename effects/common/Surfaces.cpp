@@ -1,44 +1,42 @@
 #include "effects/common/Surfaces.h"
 
+#include <algorithm>
 #include <cstring>
-#include <memory>
-#include <new>
 
 namespace palette {
 
 namespace {
-constexpr size_t kColourTableBytes = sizeof(RGBQUAD) * 256;
+// A BITMAPINFO for 8-bit surfaces, with room for 256 colours.
+struct SurfaceInfo {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+};
 
-// A BITMAPINFO for an 8-bit bottom-up surface with room for 256 colours.
-std::unique_ptr<BYTE[]> SurfaceInfo(int stride, int height, const ColourTable& colours) {
-    std::unique_ptr<BYTE[]> bytes(new (std::nothrow) BYTE[sizeof(BITMAPINFOHEADER) + kColourTableBytes]);
-    if (!bytes) return bytes;
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = stride;
-    header.biHeight = height;  // positive: the first row in memory is the bottom row
-    header.biPlanes = 1;
-    header.biBitCount = 8;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(stride) * static_cast<DWORD>(height);
-    std::memcpy(bytes.get(), &header, sizeof header);
-    std::memcpy(bytes.get() + sizeof header, colours.data(), kColourTableBytes);
-    return bytes;
+void Describe(SurfaceInfo& info, int stride, int height, const ColourTable& colours) {
+    info.header = {};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = stride;
+    info.header.biHeight = height;  // positive: the first row in memory is the bottom row
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 8;
+    info.header.biCompression = BI_RGB;
+    info.header.biSizeImage = static_cast<DWORD>(stride) * static_cast<DWORD>(height);
+    std::copy(colours.begin(), colours.end(), info.colours);
 }
 }  // namespace
 
 bool Surfaces::Build(int stride, int height, int count, const ColourTable& colours) {
     Release();
     if (stride <= 0 || height <= 0 || count < 1 || count > kMaxSurfaces) return false;
-    const std::unique_ptr<BYTE[]> info = SurfaceInfo(stride, height, colours);
-    if (!info) return false;
+    SurfaceInfo info;
+    Describe(info, stride, height, colours);
 
     winkit::ScreenDC screen;
     std::array<winkit::Bitmap, kMaxSurfaces> made;
     std::array<BYTE*, kMaxSurfaces> bits{};
     for (int i = 0; i < count; ++i) {
         void* memory = nullptr;
-        made[i].reset(CreateDIBSection(screen.get(), reinterpret_cast<const BITMAPINFO*>(info.get()),
+        made[i].reset(CreateDIBSection(screen.get(), reinterpret_cast<const BITMAPINFO*>(&info),
                                        DIB_RGB_COLORS, &memory, nullptr, 0));
         if (!made[i] || !memory) return false;
         bits[i] = static_cast<BYTE*>(memory);

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "effects/common/Kernels.h"
+
+namespace {
+
+using palette::KernelForm;
+using palette::Plane;
+
+constexpr int kGuard = 64;
+constexpr BYTE kGuardByte = 0xA7;
+
+// A plane with guard bytes on both sides.
+class GuardedPlane {
+public:
+    GuardedPlane(int stride, int height) : stride_(stride), height_(height), bytes_(stride * height + 2 * kGuard, kGuardByte) {
+        std::fill(bytes_.begin() + kGuard, bytes_.end() - kGuard, 0);
+    }
+    Plane plane() { return {bytes_.data() + kGuard, stride_, height_}; }
+    BYTE& at(int row, int column) { return bytes_[kGuard + row * stride_ + column]; }
+    std::vector<BYTE> pixels() const { return {bytes_.begin() + kGuard, bytes_.end() - kGuard}; }
+    void Randomise(std::mt19937& random) {
+        for (auto p = bytes_.begin() + kGuard; p != bytes_.end() - kGuard; ++p) *p = static_cast<BYTE>(random());
+    }
+    bool GuardsIntact() const {
+        for (int i = 0; i < kGuard; ++i)
+            if (bytes_[i] != kGuardByte || bytes_[bytes_.size() - 1 - i] != kGuardByte) return false;
+        return true;
+    }
+
+private:
+    int stride_;
+    int height_;
+    std::vector<BYTE> bytes_;
+};
+
+TEST(FallingStreaks, ABrightPixelRunsDownAndFades) {
+    GuardedPlane surface(12, 6);
+    surface.at(3, 5) = 255;
+    palette::FallingStreaks(surface.plane(), 3, KernelForm::PerPixel);
+    // (255 >> 2) - 3 in the row below (memory row 2) under the three columns,
+    // and in the pixel itself; nothing above it.
+    EXPECT_EQ(60, surface.at(2, 4));
+    EXPECT_EQ(60, surface.at(2, 5));
+    EXPECT_EQ(60, surface.at(2, 6));
+    EXPECT_EQ(60, surface.at(3, 5));
+    EXPECT_EQ(0, surface.at(4, 5));
+    EXPECT_EQ(0, surface.at(2, 7));
+    EXPECT_TRUE(surface.GuardsIntact());
+}
+
+TEST(FallingStreaks, DecayClampsAtZeroInEveryForm) {
+    for (KernelForm form : {KernelForm::PerPixel, KernelForm::Block, KernelForm::MmxBlock}) {
+        GuardedPlane surface(20, 5);
+        std::mt19937 random(3);
+        surface.Randomise(random);
+        palette::FallingStreaks(surface.plane(), 255, form);
+        const std::vector<BYTE> pixels = surface.pixels();
+        for (int q = 1; q < 20 * 4 - 10; ++q) ASSERT_EQ(0, pixels[q]) << q;
+    }
+}
+
+TEST(RisingFire, HeatClimbsAboveTheCentreOrBesideItAndKeepsTheFloor) {
+    for (int offset : {1, 2}) {
+        GuardedPlane surface(12, 6);
+        surface.at(1, 5) = 200;
+        palette::RisingFire(surface.plane(), 2, 0, offset, KernelForm::PerPixel);
+        // Sources in columns c .. c+2 of row 1 feed column c + offset of row 2:
+        // the hot column 5 reaches columns 3 .. 5 shifted by the offset.
+        for (int column = 3; column <= 5; ++column) EXPECT_EQ(48, surface.at(2, column + offset)) << offset;
+        EXPECT_EQ(0, surface.at(2, 6 + offset)) << offset;
+    }
+    // Written straight above column c, a step reads the pixel above c + 1
+    // that this descending pass has just written.
+    GuardedPlane leaning(12, 6);
+    leaning.at(1, 5) = 200;
+    palette::RisingFire(leaning.plane(), 2, 0, 0, KernelForm::PerPixel);
+    EXPECT_EQ(48, leaning.at(2, 5));
+    EXPECT_EQ(60, leaning.at(2, 4));
+    EXPECT_EQ(63, leaning.at(2, 3));
+    GuardedPlane floored(12, 6);
+    palette::RisingFire(floored.plane(), 9, 128, 1, KernelForm::PerPixel);
+    const std::vector<BYTE> pixels = floored.pixels();
+    for (int n = 1; n <= 12 * 5 - 3; ++n) ASSERT_EQ(128, pixels[n + 12 + 1]) << n;
+}
+
+TEST(FourNeighbourGlow, SpreadsToTheFourNeighbours) {
+    GuardedPlane surface(12, 7);
+    surface.at(3, 5) = 240;
+    palette::FourNeighbourGlow(surface.plane(), 0, KernelForm::PerPixel);
+    // Descending in place: the pixel below and to the left see the new values.
+    EXPECT_EQ(60, surface.at(4, 5));
+    EXPECT_EQ(60, surface.at(3, 6));
+    EXPECT_EQ(30, surface.at(3, 5)) << "(60 + 60 + 0 + 0) >> 2 from its new upper and right neighbours";
+    EXPECT_TRUE(surface.GuardsIntact());
+}
+
+struct Shape {
+    const char* name;
+    void (*run)(const Plane&, BYTE, KernelForm);
+};
+
+void Falling(const Plane& p, BYTE decay, KernelForm form) { palette::FallingStreaks(p, decay, form); }
+void Glow(const Plane& p, BYTE decay, KernelForm form) { palette::FourNeighbourGlow(p, decay, form); }
+void Fire(const Plane& p, BYTE decay, KernelForm form) { palette::RisingFire(p, decay, decay / 2, decay % 3, form); }
+
+// The MMX blocks give exactly the bytes of the portable blocks, on every
+// stride (narrow ones overlap a block's reads with its writes) and height.
+TEST(KernelBlocks, MmxAgreesWithThePortableBlocksBitForBit) {
+    std::mt19937 random(42);
+    for (const Shape& shape : {Shape{"falling", Falling}, Shape{"glow", Glow}, Shape{"fire", Fire}}) {
+        for (int stride = 4; stride <= 44; stride += 4) {
+            for (int height = 1; height <= 9; ++height) {
+                for (BYTE decay : {BYTE{0}, BYTE{1}, BYTE{7}, BYTE{130}, BYTE{255}}) {
+                    GuardedPlane portable(stride, height);
+                    portable.Randomise(random);
+                    GuardedPlane mmx = portable;
+                    shape.run(portable.plane(), decay, KernelForm::Block);
+                    shape.run(mmx.plane(), decay, KernelForm::MmxBlock);
+                    ASSERT_EQ(portable.pixels(), mmx.pixels())
+                        << shape.name << " stride " << stride << " height " << height << " decay " << int{decay};
+                    ASSERT_TRUE(mmx.GuardsIntact()) << shape.name << " stride " << stride << " height " << height;
+                    ASSERT_TRUE(portable.GuardsIntact()) << shape.name << " stride " << stride << " height " << height;
+                }
+            }
+        }
+    }
+}
+
+TEST(KernelBlocks, PerPixelFormsStayInsideThePlane) {
+    std::mt19937 random(7);
+    for (const Shape& shape : {Shape{"falling", Falling}, Shape{"glow", Glow}, Shape{"fire", Fire}}) {
+        for (int stride = 4; stride <= 24; stride += 4) {
+            for (int height = 1; height <= 6; ++height) {
+                GuardedPlane surface(stride, height);
+                surface.Randomise(random);
+                shape.run(surface.plane(), 5, KernelForm::PerPixel);
+                ASSERT_TRUE(surface.GuardsIntact()) << shape.name << " stride " << stride << " height " << height;
+            }
+        }
+    }
+}
+
+TEST(KernelBlocks, WideBlocksMatchThePixelLoopsAwayFromTheEnds) {
+    // With rows wider than a block, a block reads nothing it writes: both
+    // forms then agree on every pixel both of them treat.
+    std::mt19937 random(9);
+    GuardedPlane pixels(64, 10);
+    pixels.Randomise(random);
+    GuardedPlane blocks = pixels;
+    palette::FallingStreaks(pixels.plane(), 4, KernelForm::PerPixel);
+    palette::FallingStreaks(blocks.plane(), 4, KernelForm::MmxBlock);
+    const auto a = pixels.pixels(), b = blocks.pixels();
+    for (int q = 1; q < 64 * 9 - 10; ++q) ASSERT_EQ(a[q], b[q]) << q;
+}
+
+TEST(KernelBlocks, TheFloatingPointUnitIsUsableAfterMmx) {
+    GuardedPlane surface(32, 8);
+    palette::FallingStreaks(surface.plane(), 1, KernelForm::MmxBlock);
+    palette::RisingFire(surface.plane(), 1, 0, 1, KernelForm::MmxBlock);
+    palette::FourNeighbourGlow(surface.plane(), 1, KernelForm::MmxBlock);
+    // x87 arithmetic (long double) fails after MMX without EMMS.
+    volatile long double third = 1.0L / 3.0L;
+    EXPECT_NEAR(1.0, static_cast<double>(third * 3.0L), 1e-12);
+    EXPECT_NEAR(0.5, std::sin(std::asin(0.5)), 1e-12);
+}
+
+}  // namespace
