@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "viewer/model/Paragraph.h"
+#include "viewer/model/TextPos.h"
 
 namespace model {
 

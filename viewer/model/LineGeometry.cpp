@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "viewer/model/Line.h"
-#include "viewer/model/TextPos.h"
 
 namespace model {
 

@@ -48,8 +48,8 @@ std::unique_ptr<Text> Text::WorkingCopy(const Text& fragment) const {
 }
 
 void Text::AppendText(const Text& source) {
-    auto copy = WorkingCopy(source);
-    for (auto& line : copy->m_lines) AppendLine(std::move(line));
+    auto lines = std::move(WorkingCopy(source)->m_lines);
+    for (auto& line : lines) AppendLine(std::move(line));
 }
 
 void Text::Insert(const Text& fragment, TextPos at) {
@@ -59,7 +59,8 @@ void Text::Insert(const Text& fragment, TextPos at) {
     }
     if (!HasLine(at.line) || fragment.m_lines.empty()) return;
     auto copy = WorkingCopy(fragment);
-    auto& lines = copy->m_lines;
+    // The copy's lines are taken over: those not inserted go with them.
+    auto lines = std::move(copy->m_lines);
     if (copy->m_lastLineOpen && lines.size() == 1) {
         m_lines[at.line]->InsertLine(*lines.front(), at.column);
         return;
