@@ -74,19 +74,6 @@ TEST(FontManager, UnterminatedFaceNameIsReadNoFurtherThanItsField) {
     EXPECT_EQ(1u, cache.Size());
 }
 
-TEST(FontManager, AnswersOnlyForItsOwnInterfaceAndCountsNothing) {
-    model::FontManager cache;
-    void* out = &cache;
-    EXPECT_EQ(E_NOINTERFACE, cache.QueryInterface(IID_IUnknown, &out));
-    EXPECT_EQ(nullptr, out);
-    EXPECT_EQ(S_OK, cache.QueryInterface(IID_IFontManager, &out));
-    EXPECT_EQ(static_cast<IFontManager*>(&cache), out);
-    EXPECT_EQ(0u, cache.AddRef());
-    EXPECT_EQ(0u, cache.Release());
-    HFONT font = nullptr;
-    EXPECT_EQ(E_POINTER, cache.GetFontIndirect(nullptr, &font));
-}
-
 TEST(FontManager, DeletesItsFontsWhenItGoes) {
     HFONT font = nullptr;
     {

@@ -140,8 +140,6 @@ TEST_F(LineEditTest, AppendJoinsTheJointAndLeavesTheSourceAlone) {
     line.Append(source);
     EXPECT_EQ((Texts{"abcd", "ef"}), RunTexts(line));
     EXPECT_EQ((Texts{"cd", "ef"}), RunTexts(source));
-    line.Append(line);
-    EXPECT_EQ((Texts{"abcd", "ef", "abcd", "ef"}), RunTexts(line));
 }
 
 TEST_F(LineEditTest, InsertLineCutsTheRunAndJoinsEqualNeighbours) {
@@ -173,17 +171,6 @@ TEST_F(LineEditTest, MergeEqualRunsJoinsEveryAdjacentPair) {
     EXPECT_TRUE(line.MergeEqualRuns());
     EXPECT_EQ((Texts{"abc", "de", "f"}), RunTexts(line));
     EXPECT_FALSE(line.MergeEqualRuns());
-}
-
-TEST_F(LineEditTest, FindRunGivesBoundaryColumnsToTheFollowingRun) {
-    Line line;
-    Fill(line, {{"abc", kStyleX}, {"de", kStyleY}});
-    EXPECT_EQ(0u, line.FindRun(0).run);
-    EXPECT_EQ(0u, line.FindRun(-3).run);
-    EXPECT_EQ(1u, line.FindRun(3).run);
-    EXPECT_EQ(0, line.FindRun(3).offset);
-    EXPECT_EQ(1u, line.FindRun(99).run);
-    EXPECT_EQ(2, line.FindRun(99).offset);
 }
 
 TEST_F(LineEditTest, GetTextOfAnEmptyLineLeavesTheStringAlone) {
@@ -219,17 +206,6 @@ TEST_F(LineEditTest, CopyFromReplacesRunsWithoutLeakingThem) {
     EXPECT_EQ(before - 1, model::RunShared::LiveCount());
     auto clone = line.Clone();
     EXPECT_EQ(Texts{"new"}, RunTexts(*clone));
-}
-
-TEST_F(LineEditTest, SetBkColorReachesEveryRunAndTheDefaultRun) {
-    Line line;
-    Fill(line, {{"ab", kStyleX}, {"cd", kStyleY}});
-    line.Recalc();
-    log.calls.clear();
-    line.SetBkColor(RGB(0, 0, 128));
-    for (size_t i = 0; i < line.RunCount(); ++i) EXPECT_EQ(RGB(0, 0, 128), line.Run(i).BkColor());
-    EXPECT_EQ(RGB(0, 0, 128), line.DefaultRun().BkColor());
-    EXPECT_EQ(3, log.Count("ChangeParagraph"));
 }
 
 }  // namespace

@@ -79,33 +79,8 @@ STDMETHODIMP FakeEffect::GetWidth(int n, int* width) {
     return S_OK;
 }
 
-STDMETHODIMP FakeEffect::Version(int* version) {
-    *version = 1;
-    return S_OK;
-}
-
 STDMETHODIMP FakeEffect::Name(short** name) {
     *name = comkit::CopyToTaskMem(shape_.name);
-    return S_OK;
-}
-
-STDMETHODIMP FakeEffect::Description(short** text) {
-    *text = comkit::CopyToTaskMem(L"");
-    return S_OK;
-}
-
-STDMETHODIMP FakeEffect::Author(short** text) {
-    *text = comkit::CopyToTaskMem(L"");
-    return S_OK;
-}
-
-STDMETHODIMP FakeEffect::Icon(HICON* icon) {
-    *icon = nullptr;
-    return S_OK;
-}
-
-STDMETHODIMP FakeEffect::GetCLSID(CLSID* clsid) {
-    *clsid = CLSID_NULL;
     return S_OK;
 }
 

@@ -62,12 +62,13 @@ public:
     STDMETHODIMP MouseLeave() override { return S_OK; }
     STDMETHODIMP OnMouseMove(POINT) override { return S_OK; }
     STDMETHODIMP OnButtonDown(POINT) override { return S_OK; }
-    STDMETHODIMP Version(int* version) override;
     STDMETHODIMP Name(short** name) override;
-    STDMETHODIMP Description(short** text) override;
-    STDMETHODIMP Author(short** text) override;
-    STDMETHODIMP Icon(HICON* icon) override;
-    STDMETHODIMP GetCLSID(CLSID* clsid) override;
+    // Identity the model never asks for.
+    STDMETHODIMP Version(int*) override { return E_NOTIMPL; }
+    STDMETHODIMP Description(short**) override { return E_NOTIMPL; }
+    STDMETHODIMP Author(short**) override { return E_NOTIMPL; }
+    STDMETHODIMP Icon(HICON*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetCLSID(CLSID*) override { return E_NOTIMPL; }
 
 private:
     int Prefix(int n) const;

@@ -140,22 +140,4 @@ TEST_F(TextEditTest, SetBkColorReachesEveryRunDefaultRunAndTheLineStyle) {
     EXPECT_EQ(RGB(9, 9, 9), text->LineAt(3)->DefaultRun().BkColor());
 }
 
-TEST_F(TextEditTest, SplitLineInsertsTheTailAfterTheLine) {
-    auto text = MakeText({"abc", "def"});
-    text->SplitLine({1, 0});
-    EXPECT_EQ((Lines{"a", "bc", "def"}), LinesOf(*text));
-    text->SplitLine({model::kEndOfLine, 2});
-    EXPECT_EQ((Lines{"a", "bc", "def", ""}), LinesOf(*text));
-}
-
-TEST_F(TextEditTest, CloneCopiesLinesAndSettings) {
-    auto text = MakeText({"abc", "de"}, true);
-    text->SetBkColor(RGB(1, 1, 1));
-    auto copy = text->Clone();
-    EXPECT_EQ(LinesOf(*text), LinesOf(*copy));
-    EXPECT_TRUE(copy->LastLineOpen());
-    EXPECT_EQ(RGB(1, 1, 1), copy->BkColor());
-    EXPECT_EQ(RGB(1, 1, 1), copy->TemplateLine().DefaultRun().BkColor());
-}
-
 }  // namespace
