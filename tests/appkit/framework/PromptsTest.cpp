@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "appkit/framework/FileDialog.h"
+#include "appkit/framework/MessageBoxes.h"
+#include "appkit/framework/StandardMessages.h"
+#include "appkit/framework/WaitCursor.h"
+#include "tests/appkit/framework/ProbeApp.h"
+#include "winkit/AnsiText.h"
+
+namespace probe {
+namespace {
+
+class Prompts : public ProbeTest {
+protected:
+    std::vector<appkit::MessageBoxRequest> shown;
+    int answer = IDOK;
+    appkit::ScopedMessageBoxAnswer boxes{[this](const appkit::MessageBoxRequest& request) {
+        shown.push_back(request);
+        return answer;
+    }};
+};
+
+TEST_F(Prompts, TheProgramsMessagesAreCaptionedWithItsNameAndOwnedByItsWindow) {
+    ProbeApp app;
+    ASSERT_TRUE(app.InitInstance());
+    answer = IDNO;
+    EXPECT_EQ(IDNO, appkit::AppMessageBox("plain"));
+    EXPECT_EQ(IDNO, appkit::AppMessageBox("asked", MB_YESNOCANCEL | MB_ICONQUESTION));
+    ASSERT_EQ(2u, shown.size());
+    EXPECT_EQ("AppkitProbe", shown[0].caption);
+    EXPECT_EQ(app.MainWindow(), shown[0].owner);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), shown[0].type) << "a plain box gets the exclamation mark";
+    EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION), shown[1].type);
+}
+
+TEST_F(Prompts, WithoutAnApplicationTheNameComesFromTheStringTable) {
+    appkit::AppMessageBox("alone", MB_ICONSTOP);
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ("AppkitProbe", shown[0].caption);
+    EXPECT_EQ(nullptr, shown[0].owner);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), shown[0].type);
+}
+
+TEST_F(Prompts, StandardMessagesNameTheFileAndTheReason) {
+    const std::string path = "C:\\docs\\a.prb";
+    appkit::ReportFileError(path, ERROR_FILE_NOT_FOUND);
+    appkit::ReportFileError(path, ERROR_ACCESS_DENIED);
+    appkit::ReportFileError(path, ERROR_GEN_FAILURE);
+    appkit::ReportArchiveError(path, appkit::ArchiveError(appkit::ArchiveError::Cause::WriteFailed));
+    appkit::ReportOpenFailure();
+    ASSERT_EQ(5u, shown.size());
+    EXPECT_EQ(winkit::ToAnsi(L"C:\\docs\\a.prb が見つかりません。"), shown[0].text);
+    EXPECT_EQ(winkit::ToAnsi(L"C:\\docs\\a.prb へのｱｸｾｽが拒否されました。"), shown[1].text);
+    EXPECT_EQ(winkit::ToAnsi(L"C:\\docs\\a.prb へのｱｸｾｽ中に予期しないｴﾗｰが発生しました。"), shown[2].text);
+    EXPECT_EQ(winkit::ToAnsi(L"C:\\docs\\a.prb への書き込み中にｴﾗｰが発生しました。"), shown[3].text);
+    EXPECT_EQ(winkit::ToAnsi(L"ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。"), shown[4].text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), shown[4].type);
+}
+
+TEST(FileDialogFilter, TurnsBarsIntoSeparatorsButKeepsDoubleByteCharactersWhole) {
+    // The trail byte of "ポ" in code page 932 is '|'.
+    const std::string name = winkit::ToAnsi(L"ポ");
+    ASSERT_EQ(std::string("\x83\x7c"), name);
+    EXPECT_EQ(name + std::string("\0*.x\0All\0*.*\0\0\0\0", 16), appkit::DialogFilter(name + "|*.x|All|*.*||"));
+}
+
+TEST(WaitCursor, ShowsTheHourglassForItsScope) {
+    const HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    {
+        appkit::WaitCursor wait;
+        EXPECT_EQ(LoadCursorA(nullptr, IDC_WAIT), GetCursor());
+    }
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), GetCursor());
+    SetCursor(before);
+}
+
+}  // namespace
+}  // namespace probe
