@@ -4,6 +4,9 @@
 #include "appkit/framework/FrameworkIds.h"
 #include "appkit/framework/MessageBoxes.h"
 #include "tests/appkit/framework/ProbeApp.h"
+#include "tests/appkit/framework/ProbeTest.h"
+#include "tests/support/System.h"
+#include "winkit/AnsiText.h"
 #include "tests/appkit/framework/ProbeIds.h"
 
 namespace probe {
@@ -40,6 +43,22 @@ TEST_F(Startup, AFileThatCannotBeOpenedEndsTheProgramThroughExitInstance) {
     EXPECT_EQ(nullptr, app.MainFrame());
     EXPECT_EQ(nullptr, app.DocTemplate()->GetDocument());
     EXPECT_EQ(std::vector<std::string>{"exit after the document"}, Events());
+}
+
+// The probe program next to this test program, started with `arguments`; its exit code.
+int RunProbeProgram(const std::string& arguments) {
+    char self[MAX_PATH];
+    const std::string path(self, GetModuleFileNameA(nullptr, self, sizeof self));
+    const std::string program = path.substr(0, path.rfind('\\') + 1) + "appkit_probe_program.exe";
+    return testsupport::RunProcess(winkit::ToWide("\"" + program + "\" " + arguments));
+}
+
+TEST_F(Startup, AProgramOpensTheFileItsCommandLineNamesOrEndsWhenItCannot) {
+    ScratchFile file(std::string("\x03" "abc", 4));
+    EXPECT_EQ(3, RunProbeProgram("/flag \"" + file.path() + "\""));
+    EXPECT_EQ(0, RunProbeProgram(""));
+    ScratchFile missing;
+    EXPECT_EQ(255, RunProbeProgram("\"" + missing.path() + "\""));
 }
 
 using MessageLoop = ProbeTest;

@@ -2,6 +2,7 @@
 
 #include "appkit/framework/FrameworkIds.h"
 #include "tests/appkit/framework/ProbeApp.h"
+#include "tests/appkit/framework/ProbeTest.h"
 #include "tests/appkit/framework/ProbeIds.h"
 
 namespace probe {

@@ -6,6 +6,7 @@
 #include "appkit/framework/FrameworkIds.h"
 #include "appkit/framework/MessageBoxes.h"
 #include "tests/appkit/framework/ProbeApp.h"
+#include "tests/appkit/framework/ProbeTest.h"
 #include "winkit/AnsiText.h"
 
 namespace probe {

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "appkit/framework/Application.h"
 
 namespace probe {
@@ -82,29 +80,6 @@ public:
 private:
     void OnProbe();
     UINT pending_ = 0;
-};
-
-// Every test starts with an empty event log, no settings of the probe
-// company and no messages left in the thread's queue, and leaves none.
-class ProbeTest : public testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-};
-
-// A file in the temporary folder, deleted at scope end.
-class ScratchFile {
-public:
-    explicit ScratchFile(const std::string& bytes);
-    // A path where no file is.
-    ScratchFile();
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-    ~ScratchFile();
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
 };
 
 }  // namespace probe

@@ -5,6 +5,7 @@
 #include "appkit/framework/StandardMessages.h"
 #include "appkit/framework/WaitCursor.h"
 #include "tests/appkit/framework/ProbeApp.h"
+#include "tests/appkit/framework/ProbeTest.h"
 #include "winkit/AnsiText.h"
 
 namespace probe {

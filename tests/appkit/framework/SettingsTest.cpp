@@ -4,6 +4,7 @@
 #include "appkit/framework/FrameworkIds.h"
 #include "appkit/framework/MessageBoxes.h"
 #include "tests/appkit/framework/ProbeApp.h"
+#include "tests/appkit/framework/ProbeTest.h"
 #include "tests/support/System.h"
 #include "winkit/AnsiText.h"
 
