@@ -25,13 +25,10 @@ namespace appkit {
 // The state an update handler sets for its command's menu item.
 class CommandUI {
 public:
-    explicit CommandUI(UINT id) : id_(id) {}
-    UINT Id() const { return id_; }
     void Enable(bool enabled = true) { enabled_ = enabled; }
     bool IsEnabled() const { return enabled_; }
 
 private:
-    UINT id_;
     bool enabled_ = true;
 };
 
@@ -43,7 +40,6 @@ public:
     explicit CommandCall(CommandUI& ui) : ui_(&ui) {}
 
     bool IsUpdate() const { return ui_ != nullptr; }
-    CommandUI* UI() const { return ui_; }
     // An update pass met a target that would carry the command out.
     bool FoundHandler() const { return foundHandler_; }
     void NoteHandler() { foundHandler_ = true; }

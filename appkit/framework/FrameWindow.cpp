@@ -45,7 +45,7 @@ bool FrameWindow::Route(UINT id, CommandCall& call) {
 }
 
 bool FrameWindow::IsCommandEnabled(UINT id) {
-    CommandUI ui(id);
+    CommandUI ui;
     CommandCall update(ui);
     if (Route(id, update)) return ui.IsEnabled();
     return update.FoundHandler();

@@ -28,10 +28,6 @@ public:
 
     View* GetActiveView() const { return view_.get(); }
 
-    // Carries command `id` out along the route when it is enabled; true when
-    // some target took it.
-    bool RouteCommand(UINT id);
-    bool IsCommandEnabled(UINT id);
     // Translates an accelerator key meant for this frame or a window inside it.
     bool TranslateAccelerators(MSG& msg);
 
@@ -39,6 +35,10 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Carries command `id` out along the route when it is enabled; true when
+    // some target took it.
+    bool RouteCommand(UINT id);
+    bool IsCommandEnabled(UINT id);
     bool Route(UINT id, CommandCall& call);
     void UpdateMenu(HMENU popup);
 

@@ -18,7 +18,6 @@ public:
     // At most 16 entries (the command range).
     explicit RecentFileList(size_t capacity = 0);
 
-    size_t Capacity() const { return capacity_; }
     const std::vector<std::string>& Entries() const { return entries_; }
     // Puts `path` first; an entry for the same file (in any letter case) goes.
     void Add(const std::string& path);

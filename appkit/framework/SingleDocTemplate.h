@@ -44,7 +44,6 @@ public:
     Document* OpenDocumentFile(const char* path);
 
     Document* GetDocument() const { return document_.get(); }
-    FrameWindow* GetFrame() const { return frame_.get(); }
 
     // Destroys the frame's window, then frame, view and document.
     void CloseDocument();

@@ -3,7 +3,6 @@
 #include "appkit/framework/FileDialog.h"
 #include "appkit/framework/MessageBoxes.h"
 #include "appkit/framework/StandardMessages.h"
-#include "appkit/framework/WaitCursor.h"
 #include "tests/appkit/framework/ProbeApp.h"
 #include "tests/appkit/framework/ProbeTest.h"
 #include "winkit/AnsiText.h"
@@ -63,16 +62,6 @@ TEST(FileDialogFilter, TurnsBarsIntoSeparatorsButKeepsDoubleByteCharactersWhole)
     const std::string name = winkit::ToAnsi(L"ポ");
     ASSERT_EQ(std::string("\x83\x7c"), name);
     EXPECT_EQ(name + std::string("\0*.x\0All\0*.*\0\0\0\0", 16), appkit::DialogFilter(name + "|*.x|All|*.*||"));
-}
-
-TEST(WaitCursor, ShowsTheHourglassForItsScope) {
-    const HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-    {
-        appkit::WaitCursor wait;
-        EXPECT_EQ(LoadCursorA(nullptr, IDC_WAIT), GetCursor());
-    }
-    EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), GetCursor());
-    SetCursor(before);
 }
 
 }  // namespace
