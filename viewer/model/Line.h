@@ -14,7 +14,13 @@
 #include "viewer/model/Paragraph.h"
 #include "viewer/model/TextPos.h"
 
+namespace appkit {
+class Archive;
+}
+
 namespace model {
+
+class RecordHost;
 
 // Told about every run of a line just before the run is destroyed.
 class LineListener {
@@ -102,6 +108,14 @@ public:
     std::vector<RECT> GetSelectionRects(int from, int to);
     // The character boundary nearest to x.
     int HitTest(int x) const;
+
+    // Serialisation of columns [from, to); `to` kEndOfLine is the end of the
+    // line. StoreRuns writes the runs touched as a run list of a text record,
+    // cutting copies of the runs at both ends; LoadRuns appends the runs of a
+    // run list; WritePlainRange writes the characters as plain bytes.
+    void StoreRuns(appkit::Archive& archive, int from, int to) const;
+    void LoadRuns(appkit::Archive& archive, int version, RecordHost& host);
+    void WritePlainRange(appkit::Archive& archive, int from, int to) const;
 
 private:
     void InitDefaultRun();

@@ -12,7 +12,13 @@
 #include "contract/contract.h"
 #include "viewer/model/LentObject.h"
 
+namespace appkit {
+class Archive;
+}
+
 namespace model {
+
+class RecordHost;
 
 // Which properties SameStyle compares.
 enum StyleMask : unsigned {
@@ -96,6 +102,14 @@ public:
     int Width(int n) const;
     void Draw(HDC dc, POINT topLeft) const;
     void Update(HDC dc, POINT topLeft) const;
+
+    // The run's record in a text record. Load fills a fresh run: its text,
+    // style, and a clone of the installed effect the record names.
+    void Store(appkit::Archive& archive) const;
+    void Load(appkit::Archive& archive, int version, RecordHost& host);
+    // The bytes of characters [from, to) as they are; `to` kEndOfLine is the
+    // end of the run.
+    void WritePlainRange(appkit::Archive& archive, int from, int to) const;
 
 private:
     void ReleaseShared();

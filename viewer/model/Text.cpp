@@ -1,13 +1,9 @@
 #include "viewer/model/Text.h"
 
+#include <cstdint>
+#include <limits>
+
 namespace model {
-namespace {
-
-bool Ordered(TextPos from, TextPos to) {
-    return from.line < to.line || (from.line == to.line && from.column <= to.column);
-}
-
-}  // namespace
 
 Text::~Text() {
     for (auto& line : m_lines) {
@@ -72,6 +68,13 @@ void Text::Insert(const Text& fragment, TextPos at) {
     int tail = at.line + 1;
     for (std::size_t i = 1; i < whole; ++i) InsertLineAt(tail++, std::move(lines[i]));
     if (copy->m_lastLineOpen) m_lines[tail]->InsertLine(*lines.back(), 0);
+}
+
+void Text::InsertLoaded(const Text& fragment) {
+    // Any column past a line's characters is its end.
+    const TextPos end = m_lines.empty() ? TextPos{} : TextPos{std::numeric_limits<std::int32_t>::max(), LineCount() - 1};
+    Insert(fragment, end);
+    ApplyBkColor();
 }
 
 void Text::SplitLine(TextPos at) {

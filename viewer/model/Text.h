@@ -12,7 +12,13 @@
 #include "viewer/model/Line.h"
 #include "viewer/model/TextPos.h"
 
+namespace appkit {
+class Archive;
+}
+
 namespace model {
+
+class RecordHost;
 
 // Positions name existing lines; a primitive given a line that does not
 // exist, or a range whose ends are out of order, changes nothing.
@@ -53,11 +59,35 @@ public:
     void ApplyBkColor();
     void SetListener(LineListener* listener);
 
+    // Text records, the serialised form of a text in documents and on the
+    // clipboard. Storing writes the whole text, or the range from `first` to
+    // `last`; loading appends the record's lines and ignores the positions.
+    // False, with nothing read, when the data is not a text record; a record
+    // that cannot be read whole throws ArchiveError, leaving the text's lines
+    // as they were.
+    bool Serialize(appkit::Archive& archive, RecordHost& host);
+    bool Serialize(appkit::Archive& archive, RecordHost& host, TextPos first, TextPos last);
+    void StoreLines(appkit::Archive& archive) const;
+    void StoreRange(appkit::Archive& archive, TextPos first, TextPos last) const;
+    void LoadLines(appkit::Archive& archive, int version, RecordHost& host);
+
+    // Plain text, the runs' bytes with a line feed after each line: loading
+    // appends the lines read in the text's style; storing writes the whole
+    // text, or the range from `first` to `last` (no line feed after it).
+    void SerializePlain(appkit::Archive& archive);
+    void SerializePlain(appkit::Archive& archive, TextPos first, TextPos last);
+    void WritePlain(appkit::Archive& archive) const;
+    void WritePlainRange(appkit::Archive& archive, TextPos first, TextPos last) const;
+    void ReadPlain(appkit::Archive& archive);
+
 private:
     bool HasLine(int index) const { return index >= 0 && index < LineCount(); }
     void InsertLineAt(int index, std::unique_ptr<Line> line);
     // A copy of the fragment in this text's colours and with its listener.
     std::unique_ptr<Text> WorkingCopy(const Text& fragment) const;
+    // Inserts lines read from an archive after the text's last character and
+    // gives every run the text's background colour.
+    void InsertLoaded(const Text& fragment);
 
     std::vector<std::unique_ptr<Line>> m_lines;
     Line m_templateLine;

@@ -17,4 +17,9 @@ struct TextPos {
     friend bool operator==(const TextPos&, const TextPos&) = default;
 };
 
+// True when `from` is not after `to`: the order every range must have.
+constexpr bool Ordered(TextPos from, TextPos to) {
+    return from.line < to.line || (from.line == to.line && from.column <= to.column);
+}
+
 }  // namespace model

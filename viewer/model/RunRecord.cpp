@@ -1,0 +1,95 @@
+// The run list of a line in a text record (a run count, then that many run
+// records) and the run record: text, point size, text colour, face name, the
+// effect's class as text, and the effect's property blob when it has one.
+// The background colour is the record's, not the run's.
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "appkit/Archive.h"
+#include "viewer/core/ClassId.h"
+#include "viewer/model/EffectProperty.h"
+#include "viewer/model/Line.h"
+#include "viewer/model/Paragraph.h"
+#include "viewer/model/RecordCount.h"
+#include "viewer/model/RecordHost.h"
+#include "viewer/model/Spans.h"
+
+namespace model {
+namespace {
+
+constexpr int kFirstVersionWithBlobs = 2;
+// Text, face and class strings of no bytes, the point size and the colour.
+constexpr std::uint32_t kLeastRunBytes = 1 + 4 + 4 + 1 + 1;
+
+}  // namespace
+
+void Line::StoreRuns(appkit::Archive& archive, int from, int to) const {
+    const std::vector<RunSlice> slices = SliceRuns(*this, from, to);
+    archive.WriteLong(static_cast<std::int32_t>(slices.size()));
+    for (const RunSlice& slice : slices) {
+        const Paragraph& run = Run(slice.run);
+        if (IsWhole(*this, slice)) {
+            run.Store(archive);
+            continue;
+        }
+        // The line stays as it is: a copy of the run is cut and written.
+        const auto piece = run.Clone();
+        piece->EraseChars(slice.end, piece->CharCount());
+        piece->EraseChars(0, slice.begin);
+        piece->Store(archive);
+    }
+}
+
+void Line::LoadRuns(appkit::Archive& archive, int version, RecordHost& host) {
+    for (int count = ReadCount(archive, kLeastRunBytes); count > 0; --count) {
+        auto run = std::make_unique<Paragraph>();
+        run->Load(archive, version, host);
+        AppendRun(std::move(run));
+    }
+}
+
+void Paragraph::Store(appkit::Archive& archive) const {
+    archive.WriteString(text);
+    archive.WriteLong(points);
+    archive.WriteDword(color);
+    archive.WriteString(FaceName());
+    const CLSID stored = StoredClass(effect.get());
+    archive.WriteString(ClsidText(stored));
+    if (effect && !IsEqualCLSID(stored, StaticClsid())) StoreEffectProperty(archive, *effect.get());
+}
+
+void Paragraph::Load(appkit::Archive& archive, int version, RecordHost& host) {
+    std::string bytes = archive.ReadString();
+    // A run's text holds no NUL.
+    bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+    SetText(std::move(bytes));
+    SetPoints(archive.ReadLong());
+    SetColor(archive.ReadDword());
+    // An unknown face leaves the one the run started with.
+    SetFaceName(archive.ReadString().c_str());
+
+    // Document data names a class only by its identifier; nothing else is
+    // looked up.
+    const std::optional<CLSID> clsid = viewer::ParseClsid(archive.ReadString());
+    IViviFont* prototype = clsid ? host.FindEffectByClsid(*clsid) : nullptr;
+    comkit::ComPtr<IViviFontProperty> settings;
+    comkit::ComPtr<IViviFont> clone;
+    // A clone that cannot be had leaves the run its default effect.
+    if (prototype && SUCCEEDED(prototype->Clone(clone.put())) && clone) {
+        SetEffect(std::move(clone));
+        settings = effect.As<IViviFontProperty>(IID_IViviFontProperty);
+    }
+    if (version >= kFirstVersionWithBlobs && CarriesBlob(clsid, prototype)) {
+        if (settings) {
+            LoadEffectProperty(archive, *settings.get());
+        } else {
+            SkipEffectProperty(archive);
+        }
+    }
+    Changed();
+}
+
+}  // namespace model
