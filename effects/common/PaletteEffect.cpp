@@ -4,8 +4,8 @@ namespace palette {
 
 STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
     if (!surfaceDC) BuildTextBitmap();
-    // A build can fail, and a warning shown by it lets ticks reach this
-    // object, which may have been released meanwhile.
+    // The build may have failed; or its memory warning ran a modal loop in
+    // which the host deactivated this object.
     if (!surfaceDC) return S_OK;
     Step();
     BitBlt(dc, point.x, point.y, geometry_.cx, geometry_.cy, surfaceDC.get(), 0, layout_.sourceRow, SRCCOPY);
@@ -57,7 +57,6 @@ void PaletteEffectBase::TakeKeys(const PaletteKeyHead& keys) {
 }
 
 void PaletteEffectBase::BuildTextBitmap() {
-    ResetAnimation();
     SIZE area{};
     // Through the object's own table: a class may widen its drawing area.
     static_cast<IViviFont*>(this)->GetDrawingArea(&area);

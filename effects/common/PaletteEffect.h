@@ -11,6 +11,7 @@
 //   instantiated as effectbase::EffectObject<RainFont>.
 #pragma once
 
+#include <cstddef>
 #include <cstring>
 #include <span>
 
@@ -62,8 +63,6 @@ protected:
     // Fills the module's random tables, once per module, from the freshly
     // clock-seeded module generator.
     virtual void FillModuleTables(CrtRandom&) {}
-    // Resets the animation before a surface build.
-    virtual void ResetAnimation() {}
     // Puts the run's colours on the keys after the defaults were written:
     // by default its background on key 0 when the flag is set. Classes add to it.
     virtual void PutRunColours();
@@ -139,7 +138,7 @@ protected:
     PaletteKeyHead& Head() final { return block.head; }
     bool UseRunColours() const final { return block.useRunColours != 0; }
 
-    void ApplyParameters(std::span<const BYTE> parameters) final {
+    void ApplyParameters(std::span<const BYTE> parameters) override {
         Block record;
         std::memcpy(&record, parameters.data(), sizeof record);
         TakeParameters(record);
