@@ -1,0 +1,133 @@
+#include "viewer/app/EffectInstaller.h"
+
+#include <objbase.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "contract/module_identity.h"
+#include "viewer/app/Messages.h"
+#include "viewer/app/ViewerIds.h"
+#include "viewer/app/WholeFile.h"
+#include "viewer/core/AppendedData.h"
+#include "viewer/core/Markers.h"
+#include "winkit/AnsiText.h"
+#include "winkit/RegistryKey.h"
+
+namespace viewer {
+namespace {
+
+constexpr char kModulePrefix[] = "ZEQ";
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Runs the module's DllRegisterServer or DllUnregisterServer.
+HRESULT CallServerEntry(const std::string& path, const char* entry) {
+    HMODULE module = LoadLibraryA(path.c_str());
+    if (!module) return HRESULT_FROM_WIN32(GetLastError());
+    HRESULT result = E_NOTIMPL;
+    if (auto function = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+            reinterpret_cast<void*>(GetProcAddress(module, entry))))
+        result = function();
+    FreeLibrary(module);
+    return result;
+}
+
+std::string LongPath(const std::string& path) {
+    char full[MAX_PATH];
+    const DWORD length = GetLongPathNameA(path.c_str(), full, sizeof full);
+    return length > 0 && length < sizeof full ? std::string(full, length) : path;
+}
+
+// The file the class's in-process server is registered under; empty when none.
+std::string RegisteredServer(const CLSID& clsid) {
+    wchar_t text[40];
+    if (!StringFromGUID2(clsid, text, 40)) return {};
+    const std::string key = "CLSID\\" + winkit::ToAnsi(text) + "\\InprocServer32";
+    winkit::RegistryKey server;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, server.out()) != ERROR_SUCCESS) return {};
+    char value[MAX_PATH * 2] = {};
+    DWORD size = sizeof value - 1;
+    DWORD type = 0;
+    if (RegQueryValueExA(server.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
+            ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return {};
+    return value;
+}
+
+bool IsRegisteredAt(const CLSID& clsid, const std::string& path) {
+    const std::string server = RegisteredServer(clsid);
+    return !server.empty() && lstrcmpiA(LongPath(server).c_str(), LongPath(path).c_str()) == 0;
+}
+
+std::string TempFolder() {
+    char folder[MAX_PATH + 1];
+    const DWORD length = GetTempPathA(sizeof folder, folder);
+    return length > 0 && length <= MAX_PATH ? std::string(folder, length) : std::string();
+}
+
+}  // namespace
+
+bool IsClassRegistered(const CLSID& clsid) {
+    IClassFactory* factory = nullptr;
+    if (FAILED(CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                                reinterpret_cast<void**>(&factory))))
+        return false;
+    factory->Release();
+    return true;
+}
+
+std::string WriteTempBinary(std::span<const std::uint8_t> bytes, const std::string& folder) {
+    const std::string directory = folder.empty() ? TempFolder() : folder;
+    char name[MAX_PATH];
+    bool written = false;
+    const bool created = !directory.empty() && GetTempFileNameA(directory.c_str(), kModulePrefix, 0, name) != 0;
+    if (created) {
+        std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name, "wb"));
+        written = file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                  std::fclose(file.release()) == 0;
+    }
+    if (written) return name;
+    // A module cut short must not be registered, nor left behind.
+    if (created) DeleteFileA(name);
+    ShowMessage(L"フォントファイルが出力できませんでした", MB_OK | MB_ICONEXCLAMATION);
+    return {};
+}
+
+void EffectInstaller::Queue(const CLSID& clsid, std::span<const std::uint8_t> bytes) {
+    std::string path = WriteTempBinary(bytes);
+    if (!path.empty()) modules_.push_back({std::move(path), clsid});
+}
+
+void EffectInstaller::InstallResourceEffect(HMODULE resources) {
+    const CLSID& clsid = contract::Identity(contract::Module::Static).clsid;
+    if (IsClassRegistered(clsid)) return;
+    HRSRC found = FindResourceA(resources, MAKEINTRESOURCEA(IDR_STATIC_MODULE), "VIVIFONT");
+    HGLOBAL loaded = found ? LoadResource(resources, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return;
+    Queue(clsid, {static_cast<const std::uint8_t*>(bytes), SizeofResource(resources, found)});
+}
+
+void EffectInstaller::InstallAppendedEffects(const std::string& executable, HMODULE resources) {
+    const WholeFile image = ReadWholeFile(executable);
+    if (image.status != WholeFile::Status::Read) return;
+    const AppendedData appended = ScanAppendedData(image.bytes, EffectMarker(resources), DocumentMarker(resources));
+    for (const AppendedEffect& effect : appended.effects)
+        if (!IsClassRegistered(effect.clsid)) Queue(effect.clsid, effect.module);
+    for (Module& module : modules_) module.registered = SUCCEEDED(CallServerEntry(module.path, "DllRegisterServer"));
+}
+
+void EffectInstaller::UninstallEffects() {
+    CoFreeUnusedLibraries();
+    for (const Module& module : modules_)
+        if (module.registered && IsRegisteredAt(module.clsid, module.path))
+            CallServerEntry(module.path, "DllUnregisterServer");
+    for (const Module& module : modules_) DeleteFileA(module.path.c_str());
+    modules_.clear();
+}
+
+}  // namespace viewer

@@ -1,0 +1,14 @@
+#include "viewer/app/Messages.h"
+
+#include "appkit/framework/MessageBoxes.h"
+#include "winkit/AnsiText.h"
+
+namespace viewer {
+
+int ShowMessage(std::wstring_view text, UINT style) { return appkit::AppMessageBox(winkit::ToAnsi(text), style); }
+
+UserMessage MessageBoxSink() {
+    return [](const std::wstring& text, UINT style) { ShowMessage(text, style); };
+}
+
+}  // namespace viewer

@@ -1,0 +1,8 @@
+// The viewer's one application object; the framework's entry point runs it.
+#include "viewer/app/QuillonApp.h"
+
+namespace {
+
+viewer::CQuillonApp theApp;
+
+}  // namespace
