@@ -1,0 +1,164 @@
+// Writes the demo document: usage `quillon_demo_document OUTPUT.qvl`. The
+// Static effect is built in; the other effect modules must be registered, and
+// a module whose class cannot be created is left out. Exit code 0 when the
+// document was written.
+#include <windows.h>
+#include <ole2.h>
+
+#include <clocale>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "appkit/FileArchive.h"
+#include "appkit/framework/FileHandle.h"
+#include "comkit/ComPtr.h"
+#include "comkit/TaskMem.h"
+#include "contract/module_identity.h"
+#include "effects/Rain/RainFont.h"
+#include "effects/static/StaticFont.h"
+#include "viewer/model/DefaultEffect.h"
+#include "viewer/model/RecordHost.h"
+#include "viewer/model/Text.h"
+#include "winkit/AnsiText.h"
+
+namespace {
+
+constexpr COLORREF kNight = RGB(8, 10, 40);
+
+struct RunSpec {
+    std::wstring_view text;
+    int points;
+    COLORREF colour;
+    std::wstring_view face;
+};
+
+// Storing a record asks the host nothing.
+class NoHost final : public model::RecordHost {
+public:
+    IViviFont* FindEffectByClsid(const CLSID&) override { return nullptr; }
+    void ShowMessage(const std::wstring&, UINT) override {}
+};
+
+// Runs start with the Static effect built into this program, so the viewer's
+// own carried module stays unregistered until the viewer installs it.
+class BuiltInStatic final : public model::DefaultEffectSource {
+public:
+    comkit::ComPtr<IViviFont> Create() override { return comkit::ComPtr<IViviFont>(new StaticFont); }
+    void ReportUnavailable() override {}
+};
+
+comkit::ComPtr<IViviFont> CreateEffect(contract::Module module) {
+    comkit::ComPtr<IViviFont> effect;
+    CoCreateInstance(contract::Identity(module).clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IViviFont,
+                     effect.put_void());
+    return effect;
+}
+
+// Heavier rain than the module's defaults: more drops, longer streaks.
+void MakeItPour(IViviFont& rain) {
+    comkit::ComPtr<IViviFontProperty> property;
+    if (FAILED(rain.QueryInterface(IID_IViviFontProperty, property.put_void()))) return;
+    tagPersistMemory* record = nullptr;
+    if (FAILED(property->SaveProperty(&record)) || !record) return;
+    if (record->nSize == static_cast<int>(sizeof(RainBlock))) {
+        auto* block = reinterpret_cast<RainBlock*>(&record->pData);
+        block->drops = 60;
+        block->decay = 3;
+        property->LoadProperty(record);
+    }
+    CoTaskMemFree(record);
+}
+
+void AddRun(model::Line& line, const RunSpec& spec, comkit::ComPtr<IViviFont> effect) {
+    auto run = std::make_unique<model::Paragraph>();
+    run->SetText(winkit::ToAnsi(spec.text, 932));
+    run->SetPoints(spec.points);
+    run->SetColor(spec.colour);
+    run->SetFaceName(winkit::ToAnsi(spec.face, 932).c_str());
+    if (effect) run->SetEffect(std::move(effect));
+    line.AppendRun(std::move(run));
+}
+
+void AddLine(model::Text& text, std::initializer_list<RunSpec> runs, contract::Module module = contract::Module::Static) {
+    auto line = text.TemplateLine().Clone();
+    for (const RunSpec& spec : runs) {
+        comkit::ComPtr<IViviFont> effect;
+        if (module != contract::Module::Static) effect = CreateEffect(module);
+        if (effect && module == contract::Module::Rain) MakeItPour(*effect.get());
+        AddRun(*line, spec, std::move(effect));
+    }
+    text.AppendLine(std::move(line));
+}
+
+std::wstring EffectName(IViviFont& effect) {
+    short* name = nullptr;
+    if (FAILED(effect.Name(&name)) || !name) return L"?";
+    std::wstring text(reinterpret_cast<wchar_t*>(name));
+    CoTaskMemFree(name);
+    return text;
+}
+
+void BuildDemo(model::Text& text) {
+    text.SetBkColor(kNight);
+    AddLine(text, {{L"Quillon ", 36, RGB(255, 214, 120), L"ＭＳ Ｐゴシック"},
+                   {L"動く文字のビュワー", 36, RGB(255, 255, 255), L"ＭＳ Ｐゴシック"}});
+    AddLine(text, {{L"小さな字 12pt ", 12, RGB(200, 200, 200), L"ＭＳ ゴシック"},
+                   {L"18pt の明朝 ", 18, RGB(120, 220, 255), L"ＭＳ 明朝"},
+                   {L"Mincho 24pt ", 24, RGB(255, 140, 170), L"ＭＳ Ｐ明朝"},
+                   {L"赤い大きな字", 30, RGB(255, 60, 60), L"ＭＳ Ｐゴシック"}});
+    AddLine(text, {{L"雨の中の文字 ", 40, RGB(140, 200, 255), L"ＭＳ Ｐゴシック"},
+                   {L"Rain", 32, RGB(180, 255, 200), L"ＭＳ Ｐゴシック"}},
+            contract::Module::Rain);
+    AddLine(text, {{L"ASCII text in the plain Static effect, 20 points.", 20, RGB(255, 255, 160), L"ＭＳ Ｐゴシック"}});
+    // One line for every other module that is installed.
+    for (const contract::ModuleIdentity& identity : contract::AllModules()) {
+        const auto module = static_cast<contract::Module>(&identity - contract::AllModules().data());
+        if (module == contract::Module::Static || module == contract::Module::Rain) continue;
+        comkit::ComPtr<IViviFont> probe = CreateEffect(module);
+        if (!probe) continue;
+        const std::wstring name = EffectName(*probe.get()) + L" ― " + winkit::ToWide(identity.word);
+        auto line = text.TemplateLine().Clone();
+        AddRun(*line, {name, 28, RGB(255, 200, 80), L"ＭＳ Ｐゴシック"}, std::move(probe));
+        text.AppendLine(std::move(line));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quillon_demo_document OUTPUT.qvl\n");
+        return 2;
+    }
+    std::setlocale(LC_ALL, "Japanese");
+    if (FAILED(OleInitialize(nullptr))) return 1;
+    int result = 1;
+    BuiltInStatic statics;
+    model::SetDefaultEffectSource(&statics);
+    {
+        model::Text text;
+        BuildDemo(text);
+        appkit::FileHandle file(
+            CreateFileA(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) {
+            try {
+                NoHost host;
+                appkit::FileArchive archive(file.get(), appkit::Archive::Mode::Store);
+                text.Serialize(archive, host);
+                archive.Close();
+                result = 0;
+            } catch (const appkit::ArchiveError& error) {
+                std::fprintf(stderr, "cannot write %s: %s\n", argv[1], error.what());
+            }
+        } else {
+            std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        }
+    }
+    model::SetDefaultEffectSource(nullptr);
+    OleUninitialize();
+    return result;
+}
