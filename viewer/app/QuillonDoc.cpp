@@ -17,14 +17,9 @@ CQuillonDoc::CQuillonDoc() : m_pText(std::make_unique<model::Text>()) {}
 
 CQuillonDoc::~CQuillonDoc() = default;
 
-bool CQuillonDoc::HasSelection() const {
-    return m_pText->LineCount() > 0 && m_selection.active && m_selection.cursorSet &&
-           m_selection.anchor != m_selection.cursor;
-}
-
 void CQuillonDoc::InstallText(std::unique_ptr<model::Text> text) {
     m_pText = std::move(text);
-    m_selection = {};
+    m_selection.Clear();
     UpdateAllViews(nullptr);
 }
 

@@ -8,18 +8,10 @@
 #include <memory>
 
 #include "appkit/framework/Document.h"
+#include "viewer/interaction/Selection.h"
 #include "viewer/model/Text.h"
-#include "viewer/model/TextPos.h"
 
 namespace viewer {
-
-// The fixed end (anchor) and the moving end (cursor) of a selection.
-struct DocumentSelection {
-    bool active = false;
-    model::TextPos anchor;
-    bool cursorSet = false;
-    model::TextPos cursor;
-};
 
 class CQuillonDoc : public appkit::Document {
 public:
@@ -35,9 +27,7 @@ public:
     bool OnCmdMsg(UINT id, appkit::CommandCall& call) override;
 
     model::Text& GetText() const { return *m_pText; }
-    DocumentSelection& Selection() { return m_selection; }
-    // A selection shows only when the text has lines, both ends are set and differ.
-    bool HasSelection() const;
+    interaction::Selection& Selection() { return m_selection; }
 
     // Replaces the text whole: the selection is cleared and every view is reset.
     void InstallText(std::unique_ptr<model::Text> text);
@@ -48,7 +38,7 @@ public:
 
 private:
     std::unique_ptr<model::Text> m_pText;
-    DocumentSelection m_selection;
+    interaction::Selection m_selection;
 };
 
 }  // namespace viewer

@@ -12,6 +12,7 @@
 #include "viewer/app/Messages.h"
 #include "viewer/app/PlainTextFile.h"
 #include "viewer/app/ViewerIds.h"
+#include "viewer/interaction/FindDlg.h"
 
 namespace viewer {
 namespace {
@@ -32,6 +33,19 @@ private:
     HDC dc_;
 };
 
+// The picture shifted left by the horizontal scroll offset, for one scope.
+class ShiftedOrigin {
+public:
+    ShiftedOrigin(HDC dc, int scrollX) : dc_(dc) { OffsetViewportOrgEx(dc_, -scrollX, 0, &previous_); }
+    ShiftedOrigin(const ShiftedOrigin&) = delete;
+    ShiftedOrigin& operator=(const ShiftedOrigin&) = delete;
+    ~ShiftedOrigin() { SetViewportOrgEx(dc_, previous_.x, previous_.y, nullptr); }
+
+private:
+    HDC dc_;
+    POINT previous_{};
+};
+
 // A menu loaded from the program's resources, destroyed at scope end.
 class LoadedMenu {
 public:
@@ -49,7 +63,9 @@ private:
 
 // Below this client height no line is drawn.
 constexpr int kLeastDrawingHeight = 5;
-constexpr int kWheelNotch = WHEEL_DELTA;
+constexpr int kCaretWidth = 3;
+
+bool KeyHeld(int virtualKey) { return GetAsyncKeyState(virtualKey) < 0; }
 
 }  // namespace
 
@@ -76,29 +92,38 @@ void CQuillonView::StopTimer() {
 }
 
 void CQuillonView::DrawLines(HDC dc, bool animate) {
+    ShiftedOrigin shifted(dc, m_scrollX);
     const int height = ClientHeight();
     if (height < kLeastDrawingHeight) return;
     model::Text& text = Text();
-    int y = kFirstLineTop;
+    int y = interaction::kFirstLineOrigin.y;
     for (int index = std::max(m_firstVisibleLine, 0); index < text.LineCount() && y <= height; ++index) {
         model::Line& line = *text.LineAt(index);
         if (animate)
-            line.Update(dc, kLineLeft, y);
+            line.Update(dc, interaction::kFirstLineOrigin.x, y);
         else
-            line.Draw(dc, kLineLeft, y);
+            line.Draw(dc, interaction::kFirstLineOrigin.x, y);
         line.Recalc();
-        y += line.Height() + kLineGap;
+        y += line.Height() + interaction::kLineGap;
     }
 }
 
-void CQuillonView::OnDraw(HDC dc) { DrawLines(dc, false); }
+void CQuillonView::OnDraw(HDC dc) {
+    DrawLines(dc, false);
+    if (m_bScrolling) return;
+    {
+        ShiftedOrigin shifted(dc, m_scrollX);
+        m_interaction.PaintSelection(dc);
+    }
+    if (GetFocus() == Handle()) m_interaction.PlaceCaret();
+}
 
-int CQuillonView::GetVisibleLineCount() {
+const interaction::VisibleLines& CQuillonView::Layout() {
     if (m_bLayoutDirty) {
-        LayoutVisibleLines(Text(), m_firstVisibleLine, ClientHeight(), m_layout);
+        m_layout = interaction::LayoutVisibleLines(Text(), m_firstVisibleLine, ClientHeight());
         m_bLayoutDirty = false;
     }
-    return m_layout.count;
+    return m_layout;
 }
 
 void CQuillonView::DeactivateVisibleEffects() {
@@ -119,50 +144,50 @@ void CQuillonView::DeactivateVisibleEffects() {
 }
 
 void CQuillonView::ScrollLines(int count) {
+    m_bScrolling = true;
     DeactivateVisibleEffects();
     const int last = std::max(Text().LineCount() - 1, 0);
     m_firstVisibleLine = std::clamp(m_firstVisibleLine + count, 0, last);
     m_bLayoutDirty = true;
     InvalidateRect(Handle(), nullptr, TRUE);
     UpdateWindow(Handle());
+    m_bScrolling = false;
 }
 
-bool CQuillonView::IsLineShown(int line) {
-    const int end = m_firstVisibleLine + GetVisibleLineCount();
-    return line >= m_firstVisibleLine && (line < end || end >= Text().LineCount() - 1);
+void CQuillonView::SetCaret(POINT clientTopLeft, int height) {
+    DestroyCaret();
+    CreateCaret(Handle(), nullptr, kCaretWidth, height);
+    SetCaretPos(clientTopLeft.x, clientTopLeft.y);
+    ShowCaret(Handle());
 }
 
-void CQuillonView::ScrollToShow(int line) {
-    if (IsLineShown(line)) return;
-    if (line < m_firstVisibleLine)
-        ScrollLines(line - m_firstVisibleLine);
-    else
-        ScrollLines(line - (m_firstVisibleLine + GetVisibleLineCount()));
+void CQuillonView::Invalidate(const RECT* clientRect) { InvalidateRect(Handle(), clientRect, TRUE); }
+
+void CQuillonView::DrawOnWindow(const std::function<void(HDC)>& draw) {
+    WindowDC dc(Handle());
+    if (!dc.get()) return;
+    ShiftedOrigin shifted(dc.get(), m_scrollX);
+    draw(dc.get());
 }
 
-void CQuillonView::SetCaretLine(int column, int line) {
-    model::Text& text = Text();
-    line = std::clamp(line, 0, std::max(text.LineCount() - 1, 0));
-    if (model::Line* target = text.LineAt(line)) column = std::clamp(column, 0, target->CharCount());
-    ScrollToShow(line);
-    m_caretColumn = column;
-    m_caretLine = line;
+void CQuillonView::OnSetFocus() {
+    if (Text().LineAt(Caret().line)) m_interaction.PlaceCaret();
+    StartTimer();
 }
 
-void CQuillonView::MoveCaretLines(int count) {
-    model::Text& text = Text();
-    if (text.LineCount() == 0) return;
-    const int line = std::clamp(m_caretLine + count, 0, text.LineCount() - 1);
-    SetCaretLine(std::min(m_caretColumn, text.LineAt(line)->CharCount()), line);
+void CQuillonView::OnKillFocus() {
+    HideCaret(Handle());
+    DestroyCaret();
+    StopTimer();
 }
 
 void CQuillonView::OnVScroll(int code, int position) {
     switch (code) {
-    case SB_LINEUP: MoveCaretLines(-1); break;
-    case SB_LINEDOWN: MoveCaretLines(1); break;
-    case SB_PAGEUP: MoveCaretLines(-(GetVisibleLineCount() / 2)); break;
-    case SB_PAGEDOWN: MoveCaretLines(GetVisibleLineCount() / 2); break;
-    case SB_THUMBPOSITION: SetCaretLine(m_caretColumn, position); break;
+    case SB_LINEUP: m_interaction.MoveCaretLines(-1); break;
+    case SB_LINEDOWN: m_interaction.MoveCaretLines(1); break;
+    case SB_PAGEUP: m_interaction.MoveCaretPage(false); break;
+    case SB_PAGEDOWN: m_interaction.MoveCaretPage(true); break;
+    case SB_THUMBPOSITION: m_interaction.SetCaretLine(model::TextPos{Caret().column, position}); break;
     }
 }
 
@@ -170,8 +195,8 @@ void CQuillonView::OnMouseWheel(int delta) {
     const int lines = Text().LineCount();
     if (lines == 0) return;
     // One notch forward (+120) is one line up; several notches move at once,
-    // but never past the top or the last line.
-    int count = -delta / kWheelNotch;
+    // but never above the first line or below the last.
+    int count = -delta / WHEEL_DELTA;
     if (count < 0 && m_firstVisibleLine > 0)
         count = std::max(count, -m_firstVisibleLine);
     else if (count > 0 && m_firstVisibleLine + GetVisibleLineCount() < lines - 1)
@@ -179,16 +204,17 @@ void CQuillonView::OnMouseWheel(int delta) {
     else
         return;
     ScrollLines(count);
-    SetCaretLine(m_caretColumn, m_caretLine + count);
+    m_interaction.SetCaretLine(model::TextPos{Caret().column, Caret().line + count});
+    m_interaction.PlaceCaret();
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void CQuillonView::OnUpdate(appkit::View*, LPARAM, void*) {
-    m_firstVisibleLine = 0;
-    m_caretColumn = 0;
-    m_caretLine = 0;
+    // The layout goes first: the caret's move to the start lays the new text out.
     m_bLayoutDirty = true;
+    m_bScrolling = false;
     m_background = Text().BkColor();
+    m_interaction.OnDocumentChanged();
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -209,17 +235,13 @@ void CQuillonView::OnContextMenu(POINT screen) {
 }
 
 void CQuillonView::OnSaveAsText() {
-    CQuillonDoc& document = Document();
+    const interaction::Selection& selection = Document().Selection();
     std::optional<TextRange> range;
-    if (document.HasSelection()) {
+    if (selection.IsNonEmpty(Text())) {
         const int answer = ShowMessage(L"選択範囲だけ保存しますか？\n - [いいえ]を選ぶと文書全体を保存します - ",
                                        MB_YESNOCANCEL | MB_ICONEXCLAMATION);
         if (answer == IDCANCEL) return;
-        if (answer == IDYES) {
-            const DocumentSelection& selection = document.Selection();
-            range = model::Ordered(selection.anchor, selection.cursor) ? TextRange{selection.anchor, selection.cursor}
-                                                                       : TextRange{selection.cursor, selection.anchor};
-        }
+        if (answer == IDYES) range = TextRange{selection.Start(), selection.End()};
     }
     appkit::FileDialogRequest request;
     request.open = false;
@@ -232,14 +254,23 @@ void CQuillonView::OnSaveAsText() {
     SavePlainText(*path, Text(), range);
 }
 
+void CQuillonView::OnEditFind() { interaction::FindDlg::Open(m_interaction); }
+
 void CQuillonView::OnUpdateNeedsText(appkit::CommandUI& ui) { ui.Enable(Text().LineCount() > 0); }
 
 bool CQuillonView::OnCmdMsg(UINT id, appkit::CommandCall& call) {
-    if (id == ID_SAVE_AS_TEXT) return call.Handle(this, &CQuillonView::OnSaveAsText, &CQuillonView::OnUpdateNeedsText);
+    switch (id) {
+    case ID_SAVE_AS_TEXT: return call.Handle(this, &CQuillonView::OnSaveAsText, &CQuillonView::OnUpdateNeedsText);
+    case ID_EDIT_SELECT_ALL:
+        return call.Handle(this, &CQuillonView::OnEditSelectAll, &CQuillonView::OnUpdateNeedsText);
+    case ID_EDIT_FIND: return call.Handle(this, &CQuillonView::OnEditFind, &CQuillonView::OnUpdateNeedsText);
+    case ID_EDIT_COPY: return call.Handle(this, &CQuillonView::OnEditCopy, &CQuillonView::OnUpdateEditCopy);
+    }
     return View::OnCmdMsg(id, call);
 }
 
 LRESULT CQuillonView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_CREATE:
         if (Default(message, wParam, lParam) == -1) return -1;
@@ -254,11 +285,11 @@ LRESULT CQuillonView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETFOCUS:
         Default(message, wParam, lParam);
-        StartTimer();
+        OnSetFocus();
         return 0;
     case WM_KILLFOCUS:
         Default(message, wParam, lParam);
-        StopTimer();
+        OnKillFocus();
         return 0;
     case WM_ERASEBKGND:
         EraseBackground(reinterpret_cast<HDC>(wParam));
@@ -267,16 +298,15 @@ LRESULT CQuillonView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Default(message, wParam, lParam);
         DeactivateVisibleEffects();
         m_bLayoutDirty = true;
+        if (LOWORD(lParam) >= 1 && HIWORD(lParam) >= 1) m_interaction.PlaceCaret();
         return 0;
-    case WM_VSCROLL:
-        OnVScroll(LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_MOUSEWHEEL:
-        OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
-        break;
-    case WM_CONTEXTMENU:
-        OnContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
+    case WM_VSCROLL: OnVScroll(LOWORD(wParam), HIWORD(wParam)); break;
+    case WM_MOUSEWHEEL: OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam)); break;
+    case WM_CONTEXTMENU: OnContextMenu(client); return 0;
+    case WM_KEYDOWN: m_interaction.OnKeyDown(static_cast<UINT>(wParam), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT)); break;
+    case WM_MOUSEMOVE: m_interaction.OnMouseMove(client); break;
+    case WM_LBUTTONDOWN: m_interaction.OnLButtonDown(client); break;
+    case WM_LBUTTONUP: m_interaction.OnLButtonUp(client); break;
     }
     return View::WindowProc(message, wParam, lParam);
 }
