@@ -1,0 +1,227 @@
+#include "tests/viewer/app/AppTestSupport.h"
+
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <sstream>
+
+#include "appkit/MemoryArchive.h"
+#include "effects/static/StaticFont.h"
+#include "viewer/app/CatalogueRecordHost.h"
+#include "viewer/app/MainFrame.h"
+#include "viewer/app/ViewerIds.h"
+#include "viewer/model/RunShared.h"
+#include "winkit/AnsiText.h"
+
+namespace apptest {
+
+STDMETHODIMP LoggedEffect::Clone(IViviFont** clone) {
+    auto* copy = new (std::nothrow) LoggedEffect(log_, tag_, size_);
+    if (!copy) return E_OUTOFMEMORY;
+    copy->AddRef();
+    *clone = copy;
+    return S_OK;
+}
+
+std::string LoggedEffect::Where(POINT point) const {
+    return tag_ + " " + std::to_string(point.x) + "," + std::to_string(point.y);
+}
+
+STDMETHODIMP LoggedEffect::DrawTextFace(HDC, POINT point) {
+    activated_ = true;
+    log_.draws.push_back(Where(point));
+    return S_OK;
+}
+
+STDMETHODIMP LoggedEffect::UpdateTextFace(HDC, POINT point) {
+    activated_ = true;
+    log_.updates.push_back(Where(point));
+    return S_OK;
+}
+
+STDMETHODIMP LoggedEffect::GetDrawingArea(SIZE* size) {
+    *size = size_;
+    return S_OK;
+}
+
+STDMETHODIMP LoggedEffect::GetWidth(int n, int* width) {
+    *width = n * 10;
+    return S_OK;
+}
+
+STDMETHODIMP LoggedEffect::Activate() {
+    activated_ = true;
+    return S_OK;
+}
+
+STDMETHODIMP LoggedEffect::Deactivate() {
+    log_.deactivated.push_back(tag_);
+    activated_ = false;
+    return S_OK;
+}
+
+STDMETHODIMP LoggedEffect::IsActivated(char* activated) {
+    *activated = activated_ ? 1 : 0;
+    return S_OK;
+}
+
+std::unique_ptr<model::Paragraph> LoggedRun(EffectLog& log, const std::string& tag, SIZE size,
+                                            const std::string& bytes) {
+    auto run = std::make_unique<model::Paragraph>();
+    run->SetText(bytes);
+    run->SetEffect(comkit::ComPtr<IViviFont>(new LoggedEffect(log, tag, size)));
+    return run;
+}
+
+std::unique_ptr<model::Text> LoggedText(EffectLog& log, int lines, SIZE size) {
+    auto text = std::make_unique<model::Text>();
+    for (int i = 0; i < lines; ++i) {
+        auto line = text->TemplateLine().Clone();
+        line->AppendRun(LoggedRun(log, std::to_string(i), size));
+        text->AppendLine(std::move(line));
+    }
+    return text;
+}
+
+std::unique_ptr<model::Line> StaticLine(const model::Text& text, const std::vector<std::string>& runs,
+                                        COLORREF colour, int points) {
+    auto line = text.TemplateLine().Clone();
+    for (const std::string& bytes : runs) {
+        auto run = std::make_unique<model::Paragraph>();
+        run->SetText(bytes);
+        run->SetColor(colour);
+        run->SetPoints(points);
+        line->AppendRun(std::move(run));
+    }
+    return line;
+}
+
+std::vector<std::uint8_t> RecordOf(model::Text& text) {
+    appkit::MemoryArchive archive;
+    text.Serialize(archive, viewer::CatalogueRecordHost::Instance());
+    return archive.Bytes();
+}
+
+std::string AsString(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+std::string Sjis(const std::wstring& text) { return winkit::ToAnsi(text, 932); }
+
+MessageLog::MessageLog(int answer)
+    : answer_([this, answer](const appkit::MessageBoxRequest& request) {
+          boxes.push_back({winkit::ToWide(request.text), request.type});
+          return answer;
+      }) {}
+
+std::vector<std::wstring> MessageLog::Texts() const {
+    std::vector<std::wstring> texts;
+    for (const Box& box : boxes) texts.push_back(box.text);
+    return texts;
+}
+
+DialogAnswer::DialogAnswer(std::optional<std::string> path)
+    : answer_([this, path](const appkit::FileDialogRequest& request) {
+          requests.push_back(request);
+          return path;
+      }) {}
+
+ScratchFile::ScratchFile() {
+    char folder[MAX_PATH];
+    char name[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    GetTempFileNameA(folder, "vat", 0, name);
+    path_ = name;
+    DeleteFileA(name);
+}
+
+ScratchFile::ScratchFile(const std::string& bytes) : ScratchFile() {
+    std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+ScratchFile::~ScratchFile() { DeleteFileA(path_.c_str()); }
+
+std::string ScratchFile::Read() const {
+    std::ifstream in(path_, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> TempFiles(const std::string& prefix) {
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(folder) + prefix + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+comkit::ComPtr<IViviFont> ViewerTest::BuiltInStatic::Create() { return comkit::ComPtr<IViviFont>(new StaticFont); }
+
+void ViewerTest::SetUp() {
+    model::SetDefaultEffectSource(&statics_);
+    app = std::make_unique<viewer::CQuillonApp>();
+    app->SetDocTemplate(
+        appkit::SingleDocTemplate::Create<viewer::CQuillonDoc, viewer::CMainFrame, viewer::CQuillonView>(IDR_MAINFRAME));
+    ASSERT_TRUE(app->ProcessShellCommand({}));
+    ShowWindow(Frame(), SW_SHOW);
+    UpdateWindow(Frame());
+    Pump();
+}
+
+void ViewerTest::TearDown() {
+    app.reset();
+    Pump();
+    model::SetDefaultEffectSource(nullptr);
+    EXPECT_EQ(0, model::RunShared::LiveCount()) << "runs outlived the test";
+}
+
+viewer::CQuillonDoc& ViewerTest::Doc() const {
+    return *static_cast<viewer::CQuillonDoc*>(app->DocTemplate()->GetDocument());
+}
+
+viewer::CQuillonView& ViewerTest::View() const {
+    return *static_cast<viewer::CQuillonView*>(app->MainFrame()->GetActiveView());
+}
+
+HWND ViewerTest::Frame() const { return app->MainWindow(); }
+
+void ViewerTest::ResizeView(int width, int height) {
+    MoveWindow(ViewWindow(), 0, 0, width, height, TRUE);
+    Pump();
+}
+
+model::Text& ViewerTest::Show(std::unique_ptr<model::Text> text) {
+    Doc().InstallText(std::move(text));
+    Pump();
+    return Doc().GetText();
+}
+
+void ViewerTest::Command(UINT id) {
+    SendMessageA(Frame(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    Pump();
+}
+
+bool ViewerTest::MenuItemEnabled(UINT id) {
+    HMENU menu = GetMenu(Frame());
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        HMENU popup = GetSubMenu(menu, i);
+        if (!popup || GetMenuState(popup, id, MF_BYCOMMAND) == static_cast<UINT>(-1)) continue;
+        SendMessageA(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(i, FALSE));
+        return (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) == 0;
+    }
+    ADD_FAILURE() << "no menu item " << id;
+    return false;
+}
+
+void ViewerTest::Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT || msg.message == WM_TIMER) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace apptest

@@ -1,0 +1,172 @@
+// What the viewer program's in-process tests share: effects of fixed size
+// that log what the view asks of them, the real document, frame and view
+// created through the document template, texts and records built for them,
+// every message box and file dialog answered and logged, scratch files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "appkit/framework/FileDialog.h"
+#include "appkit/framework/MessageBoxes.h"
+#include "appkit/framework/SingleDocTemplate.h"
+#include "comkit/ComObject.h"
+#include "contract/contract.h"
+#include "viewer/app/QuillonApp.h"
+#include "viewer/app/QuillonDoc.h"
+#include "viewer/app/QuillonView.h"
+#include "viewer/model/DefaultEffect.h"
+
+namespace apptest {
+
+// What the view did to the logged effects: for each call, the run's tag.
+struct EffectLog {
+    std::vector<std::string> draws;    // "tag x,y"
+    std::vector<std::string> updates;  // "tag x,y"
+    std::vector<std::string> deactivated;
+};
+
+// Draws nothing; its drawing area is `size`. Like a real effect it has its
+// surfaces (is activated) from its first draw, and here from its creation.
+class LoggedEffect final : public comkit::ComObject<IViviFont, IViviFontActivation> {
+public:
+    LoggedEffect(EffectLog& log, std::string tag, SIZE size) : log_(log), tag_(std::move(tag)), size_(size) {}
+
+    STDMETHODIMP Clone(IViviFont** clone) override;
+    STDMETHODIMP SetParagraph(IParagraphAccess*) override { return S_OK; }
+    STDMETHODIMP ChangeParagraph() override { return S_OK; }
+    STDMETHODIMP SetFontManager(IFontManager*) override { return S_OK; }
+    STDMETHODIMP DrawTextFace(HDC, POINT point) override;
+    STDMETHODIMP UpdateTextFace(HDC, POINT point) override;
+    STDMETHODIMP GetDrawingArea(SIZE* size) override;
+    STDMETHODIMP GetWidth(int n, int* width) override;
+    STDMETHODIMP MouseEnter() override { return S_OK; }
+    STDMETHODIMP MouseLeave() override { return S_OK; }
+    STDMETHODIMP OnMouseMove(POINT) override { return S_OK; }
+    STDMETHODIMP OnButtonDown(POINT) override { return S_OK; }
+    STDMETHODIMP Version(int*) override { return E_NOTIMPL; }
+    STDMETHODIMP Name(short**) override { return E_NOTIMPL; }
+    STDMETHODIMP Description(short**) override { return E_NOTIMPL; }
+    STDMETHODIMP Author(short**) override { return E_NOTIMPL; }
+    STDMETHODIMP Icon(HICON*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetCLSID(CLSID*) override { return E_NOTIMPL; }
+
+    STDMETHODIMP Activate() override;
+    STDMETHODIMP Deactivate() override;
+    STDMETHODIMP IsActivated(char* activated) override;
+
+private:
+    std::string Where(POINT point) const;
+
+    EffectLog& log_;
+    std::string tag_;
+    SIZE size_;
+    bool activated_ = true;
+};
+
+// A run of `bytes` drawn by a logged effect tagged `tag`.
+std::unique_ptr<model::Paragraph> LoggedRun(EffectLog& log, const std::string& tag, SIZE size,
+                                            const std::string& bytes = "ab");
+// `lines` lines of one logged run each, tagged "0", "1", ..., each `size` large.
+std::unique_ptr<model::Text> LoggedText(EffectLog& log, int lines, SIZE size);
+// A line of Static runs of the given ASCII texts, one per entry.
+std::unique_ptr<model::Line> StaticLine(const model::Text& text, const std::vector<std::string>& runs,
+                                        COLORREF colour = RGB(255, 255, 255), int points = 16);
+
+// The bytes of a whole text record of `text`.
+std::vector<std::uint8_t> RecordOf(model::Text& text);
+std::string AsString(const std::vector<std::uint8_t>& bytes);
+
+// Code page 932 bytes of a wide literal.
+std::string Sjis(const std::wstring& text);
+
+// Every message box of the scope, answered with `answer` and logged.
+class MessageLog {
+public:
+    explicit MessageLog(int answer = IDOK);
+    MessageLog(const MessageLog&) = delete;
+    MessageLog& operator=(const MessageLog&) = delete;
+    struct Box {
+        std::wstring text;
+        UINT type;
+    };
+    std::vector<Box> boxes;
+    std::vector<std::wstring> Texts() const;
+
+private:
+    appkit::ScopedMessageBoxAnswer answer_;
+};
+
+// Every file dialog of the scope answered with `path` (none: cancelled), the requests logged.
+class DialogAnswer {
+public:
+    explicit DialogAnswer(std::optional<std::string> path);
+    DialogAnswer(const DialogAnswer&) = delete;
+    DialogAnswer& operator=(const DialogAnswer&) = delete;
+    std::vector<appkit::FileDialogRequest> requests;
+
+private:
+    appkit::ScopedFileDialogAnswer answer_;
+};
+
+// A path in the temporary folder, its file deleted at scope end.
+class ScratchFile {
+public:
+    ScratchFile();  // no file there yet
+    explicit ScratchFile(const std::string& bytes);
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+    ~ScratchFile();
+    const std::string& path() const { return path_; }
+    std::string Read() const;
+
+private:
+    std::string path_;
+};
+
+// Files of the temporary folder whose names begin with `prefix`.
+std::vector<std::string> TempFiles(const std::string& prefix);
+
+// The document, frame and view of the program, made by its document template
+// as a new document (which also reads the document appended to the test
+// program: there is none). New runs get the Static effect built in.
+class ViewerTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    viewer::CQuillonDoc& Doc() const;
+    viewer::CQuillonView& View() const;
+    HWND ViewWindow() const { return View().Handle(); }
+    HWND Frame() const;
+    // The view's client area resized, as the frame does.
+    void ResizeView(int width, int height);
+    // Installs the text as a load would (the views are reset).
+    model::Text& Show(std::unique_ptr<model::Text> text);
+    // Carries command `id` out through the frame, as the menu does.
+    void Command(UINT id);
+    // Whether the frame's menu shows the item enabled.
+    bool MenuItemEnabled(UINT id);
+    // Handles what is pending, the animation timer's ticks left out.
+    static void Pump();
+
+    // The program's application object, not started: only its template and commands.
+    std::unique_ptr<viewer::CQuillonApp> app;
+
+private:
+    class BuiltInStatic final : public model::DefaultEffectSource {
+    public:
+        comkit::ComPtr<IViviFont> Create() override;
+        void ReportUnavailable() override {}
+    } statics_;
+};
+
+}  // namespace apptest
