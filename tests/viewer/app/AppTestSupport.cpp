@@ -157,7 +157,7 @@ std::vector<std::string> TempFiles(const std::string& prefix) {
     return names;
 }
 
-comkit::ComPtr<IViviFont> ViewerTest::BuiltInStatic::Create() { return comkit::ComPtr<IViviFont>(new StaticFont); }
+comkit::ComPtr<IViviFont> BuiltInStatic::Create() { return comkit::ComPtr<IViviFont>(new StaticFont); }
 
 void ViewerTest::SetUp() {
     model::SetDefaultEffectSource(&statics_);

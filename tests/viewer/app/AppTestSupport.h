@@ -88,6 +88,13 @@ std::string AsString(const std::vector<std::uint8_t>& bytes);
 // Code page 932 bytes of a wide literal.
 std::string Sjis(const std::wstring& text);
 
+// New runs get a Static effect built into the test program.
+class BuiltInStatic final : public model::DefaultEffectSource {
+public:
+    comkit::ComPtr<IViviFont> Create() override;
+    void ReportUnavailable() override {}
+};
+
 // Every message box of the scope, answered with `answer` and logged.
 class MessageLog {
 public:
@@ -162,11 +169,7 @@ protected:
     std::unique_ptr<viewer::CQuillonApp> app;
 
 private:
-    class BuiltInStatic final : public model::DefaultEffectSource {
-    public:
-        comkit::ComPtr<IViviFont> Create() override;
-        void ReportUnavailable() override {}
-    } statics_;
+    BuiltInStatic statics_;
 };
 
 }  // namespace apptest

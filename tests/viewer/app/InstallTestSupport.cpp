@@ -1,0 +1,84 @@
+#include "tests/viewer/app/InstallTestSupport.h"
+
+#include <objbase.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "contract/module_identity.h"
+#include "tests/support/System.h"
+#include "tests/support/WinePath.h"
+#include "winkit/AnsiText.h"
+
+namespace apptest {
+namespace {
+
+std::string Windows(const char* unixPath) { return winkit::ToAnsi(testsupport::WindowsPath(unixPath)); }
+
+std::string TempFolder() {
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    return folder;
+}
+
+}  // namespace
+
+std::string QuillonPath() { return Windows(QUILLON_PATH); }
+std::string StaticModulePath() { return Windows(STATIC_MODULE_PATH); }
+std::string RainModulePath() { return Windows(RAIN_MODULE_PATH); }
+
+const CLSID& StaticClsid() { return contract::Identity(contract::Module::Static).clsid; }
+const CLSID& RainClsid() { return contract::Identity(contract::Module::Rain).clsid; }
+
+int Regsvr32(const std::string& module, bool unregister) {
+    return testsupport::RunProcess(winkit::ToWide(std::string("regsvr32.exe /s ") + (unregister ? "/u " : "") + "\"" +
+                                                  module + "\""));
+}
+
+std::string ClsidText(const CLSID& clsid) {
+    wchar_t text[40];
+    StringFromGUID2(clsid, text, 40);
+    return winkit::ToAnsi(text);
+}
+
+std::optional<std::string> RegisteredServer(const CLSID& clsid) {
+    const auto server = testsupport::ReadString(
+        HKEY_CLASSES_ROOT, winkit::ToWide("CLSID\\" + ClsidText(clsid) + "\\InprocServer32"));
+    if (!server) return std::nullopt;
+    return winkit::ToAnsi(*server);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string EffectEntry(const std::string& marker, const CLSID& clsid, const std::string& module) {
+    return marker + ClsidText(clsid) + std::string(1, '\0') + module;
+}
+
+std::set<std::string> ModuleFiles() {
+    const std::string folder = TempFolder();
+    std::set<std::string> files;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "ZEQ*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do files.insert(folder + found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return files;
+}
+
+void RegistryTest::SetUp() {
+    Regsvr32(StaticModulePath(), true);
+    Regsvr32(RainModulePath(), true);
+    ASSERT_FALSE(RegisteredServer(StaticClsid()));
+    ASSERT_FALSE(RegisteredServer(RainClsid()));
+}
+
+void RegistryTest::TearDown() {
+    Regsvr32(StaticModulePath(), true);
+    Regsvr32(RainModulePath(), true);
+}
+
+}  // namespace apptest

@@ -1,0 +1,46 @@
+// What the tests of installed effect modules share: the built program and
+// modules, their registration by regsvr32 as another program would make it,
+// the registry's answer for a class, and data appended to executables.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace apptest {
+
+// Built files, as Windows paths.
+std::string QuillonPath();
+std::string StaticModulePath();
+std::string RainModulePath();
+
+const CLSID& StaticClsid();
+const CLSID& RainClsid();
+
+// regsvr32 (or with /u) on a module; its exit code.
+int Regsvr32(const std::string& module, bool unregister = false);
+// The file registered as the class's in-process server; none when the class has none.
+std::optional<std::string> RegisteredServer(const CLSID& clsid);
+
+std::string ReadFileBytes(const std::string& path);
+std::string ClsidText(const CLSID& clsid);
+// An effect entry: the marker, the class as text, NUL, the module's bytes.
+std::string EffectEntry(const std::string& marker, const CLSID& clsid, const std::string& module);
+
+// Full paths of the files "ZEQ*" in the temporary folder.
+std::set<std::string> ModuleFiles();
+
+// Neither the Static nor the Rain class is registered before and after each test.
+class RegistryTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+}  // namespace apptest
