@@ -21,7 +21,7 @@ FindDlg* FindDlg::Open(FindTarget& target) {
 FindDlg::FindDlg(FindTarget& target) : Dialog(IDD_FIND), target_(target) {}
 
 bool FindDlg::OnInitDialog() {
-    CheckRadioButton(Handle(), IDC_FIND_FROM_START, IDC_FIND_DOWN, IDC_FIND_DOWN);
+    CheckDlgButton(Handle(), IDC_FIND_DOWN, BST_CHECKED);
     RegistComboEntry history;
     history.SetSection(kFindHistorySection);
     history.Load();

@@ -1,0 +1,132 @@
+// Copy: the plain text and private-format bytes of a range, read back by a
+// second program after the data object is gone, the record inside the
+// private data read back into runs, and an empty range refused.
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "appkit/MemoryArchive.h"
+#include "effects/static/StaticFont.h"
+#include "tests/support/System.h"
+#include "tests/support/WinePath.h"
+#include "tests/viewer/model/ModelTestSupport.h"
+#include "viewer/interaction/ClipboardCopy.h"
+#include "viewer/model/RecordHost.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using model::TextPos;
+
+Bytes BytesOf(HGLOBAL block) {
+    const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(block));
+    Bytes copy(bytes, bytes + GlobalSize(block));
+    GlobalUnlock(block);
+    return copy;
+}
+
+Bytes BytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
+
+// Reads records with the Static effect installed.
+class StaticHost final : public model::RecordHost {
+public:
+    IViviFont* FindEffectByClsid(const CLSID& clsid) override {
+        return IsEqualCLSID(clsid, StaticFont::ClassId()) ? prototype_.get() : nullptr;
+    }
+    void ShowMessage(const std::wstring&, UINT) override { ADD_FAILURE() << "the record did not read back"; }
+
+private:
+    comkit::ComPtr<IViviFont> prototype_{new StaticFont};
+};
+
+class ClipboardTest : public modeltest::ModelTest {
+protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        text_ = std::make_unique<model::Text>();
+        model::Text& text = *text_;
+        auto first = std::make_unique<model::Line>();
+        modeltest::AddRun(*first, "xA");
+        modeltest::AddRun(*first, "By", RGB(255, 0, 0));
+        text.AppendLine(std::move(first));
+        auto second = std::make_unique<model::Line>();
+        modeltest::AddRun(*second, modeltest::Sjis(L"日本"));
+        text.AppendLine(std::move(second));
+    }
+    void TearDown() override {
+        text_.reset();
+        ModelTest::TearDown();
+    }
+
+    // Made once the test's effects are installed.
+    std::unique_ptr<model::Text> text_;
+};
+
+TEST_F(ClipboardTest, PlainTextIsTheRangesBytesLinesApartThenANul) {
+    EXPECT_EQ(BytesOf(std::string_view("AB\0", 3)),
+              BytesOf(interaction::RenderPlainText(*text_, {1, 0}, {3, 0}).get()));
+    EXPECT_EQ(BytesOf(std::string_view("By\n\x93\xfa\0", 6)),
+              BytesOf(interaction::RenderPlainText(*text_, {2, 0}, {1, 1}).get()));
+}
+
+TEST_F(ClipboardTest, PrivateDataIsALengthThenTheRangesRecord) {
+    const Bytes data = BytesOf(interaction::RenderPrivateFormat(*text_, {1, 0}, {1, 1}).get());
+    ASSERT_GT(data.size(), 4u);
+    std::uint32_t length = 0;
+    std::memcpy(&length, data.data(), 4);
+    ASSERT_EQ(data.size() - 4, length);
+
+    appkit::MemoryArchive archive{std::span<const std::uint8_t>(data).subspan(4)};
+    StaticHost host;
+    model::Text copy;
+    ASSERT_TRUE(copy.Serialize(archive, host));
+    ASSERT_EQ(2, copy.LineCount());
+    EXPECT_EQ((std::vector<std::string>{"A", "By"}), modeltest::RunTexts(*copy.LineAt(0)));
+    EXPECT_EQ(RGB(255, 0, 0), copy.LineAt(0)->Run(1).Color());
+    EXPECT_EQ(std::vector<std::string>{modeltest::Sjis(L"日")}, modeltest::RunTexts(*copy.LineAt(1)));
+    CLSID effect{};
+    copy.LineAt(0)->Run(0).Effect()->GetCLSID(&effect);
+    EXPECT_TRUE(IsEqualCLSID(StaticFont::ClassId(), effect));
+}
+
+TEST_F(ClipboardTest, TheCopyStaysOnTheClipboardForOtherPrograms) {
+    ASSERT_TRUE(interaction::CopyToClipboard(*text_, {1, 0}, {1, 1}));
+    char folder[MAX_PATH] = {};
+    ASSERT_NE(0u, GetTempPathA(MAX_PATH, folder));
+    const std::string file = std::string(folder) + "quillon-clipboard.bin";
+    ASSERT_EQ(0, testsupport::RunProcess(L"\"" + testsupport::WindowsPath(CLIPBOARD_READER_PATH) + L"\" \"" +
+                                         std::wstring(file.begin(), file.end()) + L"\""));
+    std::ifstream in(file, std::ios::binary);
+    const Bytes read{std::istreambuf_iterator<char>(in), {}};
+    in.close();
+    DeleteFileA(file.c_str());
+
+    Bytes expected;
+    for (const Bytes& format : {BytesOf(interaction::RenderPlainText(*text_, {1, 0}, {1, 1}).get()),
+                                BytesOf(interaction::RenderPrivateFormat(*text_, {1, 0}, {1, 1}).get())}) {
+        const auto size = static_cast<std::uint32_t>(format.size());
+        expected.insert(expected.end(), reinterpret_cast<const std::uint8_t*>(&size),
+                        reinterpret_cast<const std::uint8_t*>(&size) + 4);
+        expected.insert(expected.end(), format.begin(), format.end());
+    }
+    EXPECT_EQ(expected, read);
+}
+
+TEST_F(ClipboardTest, AnEmptyRangeLeavesTheClipboardAlone) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, interaction::FilledBlock(GMEM_MOVEABLE, {}, BytesOf(std::string_view("keep", 5))).release());
+    CloseClipboard();
+
+    EXPECT_FALSE(interaction::CopyToClipboard(*text_, {1, 0}, {1, 0}));
+    EXPECT_FALSE(interaction::CopyToClipboard(*text_, {1, 1}, {1, 0}));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    ASSERT_NE(nullptr, data);
+    EXPECT_STREQ("keep", static_cast<const char*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    CloseClipboard();
+}
+
+}  // namespace
