@@ -24,9 +24,6 @@ public:
     int ExitInstance() override;
     bool OnCmdMsg(UINT id, appkit::CommandCall& call) override;
 
-    const EffectCatalogue* Catalogue() const { return m_pEffectCatalogue.get(); }
-    const EffectInstaller& Installer() const { return installer_; }
-
 private:
     // OLE and COM on this thread, from start-up to the end of shutdown.
     class Apartment {

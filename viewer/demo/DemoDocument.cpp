@@ -6,9 +6,7 @@
 #include <ole2.h>
 
 #include <clocale>
-#include <cstddef>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,7 +14,6 @@
 #include "appkit/FileArchive.h"
 #include "appkit/framework/FileHandle.h"
 #include "comkit/ComPtr.h"
-#include "comkit/TaskMem.h"
 #include "contract/module_identity.h"
 #include "effects/Rain/RainFont.h"
 #include "effects/static/StaticFont.h"
@@ -51,10 +48,9 @@ public:
     void ReportUnavailable() override {}
 };
 
-comkit::ComPtr<IViviFont> CreateEffect(contract::Module module) {
+comkit::ComPtr<IViviFont> CreateEffect(const contract::ModuleIdentity& identity) {
     comkit::ComPtr<IViviFont> effect;
-    CoCreateInstance(contract::Identity(module).clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IViviFont,
-                     effect.put_void());
+    CoCreateInstance(identity.clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IViviFont, effect.put_void());
     return effect;
 }
 
@@ -83,12 +79,13 @@ void AddRun(model::Line& line, const RunSpec& spec, comkit::ComPtr<IViviFont> ef
     line.AppendRun(std::move(run));
 }
 
-void AddLine(model::Text& text, std::initializer_list<RunSpec> runs, contract::Module module = contract::Module::Static) {
+// Runs of the default (Static) effect, or of pouring Rain.
+void AddLine(model::Text& text, std::initializer_list<RunSpec> runs, bool rain = false) {
     auto line = text.TemplateLine().Clone();
     for (const RunSpec& spec : runs) {
         comkit::ComPtr<IViviFont> effect;
-        if (module != contract::Module::Static) effect = CreateEffect(module);
-        if (effect && module == contract::Module::Rain) MakeItPour(*effect.get());
+        if (rain) effect = CreateEffect(contract::Identity(contract::Module::Rain));
+        if (effect) MakeItPour(*effect.get());
         AddRun(*line, spec, std::move(effect));
     }
     text.AppendLine(std::move(line));
@@ -112,13 +109,14 @@ void BuildDemo(model::Text& text) {
                    {L"赤い大きな字", 30, RGB(255, 60, 60), L"ＭＳ Ｐゴシック"}});
     AddLine(text, {{L"雨の中の文字 ", 40, RGB(140, 200, 255), L"ＭＳ Ｐゴシック"},
                    {L"Rain", 32, RGB(180, 255, 200), L"ＭＳ Ｐゴシック"}},
-            contract::Module::Rain);
+            true);
     AddLine(text, {{L"ASCII text in the plain Static effect, 20 points.", 20, RGB(255, 255, 160), L"ＭＳ Ｐゴシック"}});
     // One line for every other module that is installed.
     for (const contract::ModuleIdentity& identity : contract::AllModules()) {
-        const auto module = static_cast<contract::Module>(&identity - contract::AllModules().data());
-        if (module == contract::Module::Static || module == contract::Module::Rain) continue;
-        comkit::ComPtr<IViviFont> probe = CreateEffect(module);
+        if (&identity == &contract::Identity(contract::Module::Static) ||
+            &identity == &contract::Identity(contract::Module::Rain))
+            continue;
+        comkit::ComPtr<IViviFont> probe = CreateEffect(identity);
         if (!probe) continue;
         const std::wstring name = EffectName(*probe.get()) + L" ― " + winkit::ToWide(identity.word);
         auto line = text.TemplateLine().Clone();
