@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "viewer/model/UndoHistory.h"
+
 namespace model {
 
 Text::~Text() {
@@ -28,7 +30,12 @@ void Text::AdoptLine(Line& line) {
     line.SetDefaultRun(m_templateLine.DefaultRun());
 }
 
-void Text::AppendLine(std::unique_ptr<Line> line) { InsertLineAt(LineCount(), std::move(line)); }
+void Text::AppendLine(std::unique_ptr<Line> line, bool record) {
+    if (!line) return;
+    AdoptLine(*line);
+    if (UndoHistory* history = Recorder(record)) history->ReportAppendLine(*line);
+    m_lines.push_back(std::move(line));
+}
 
 void Text::InsertLineAt(int index, std::unique_ptr<Line> line) {
     if (!line) return;
@@ -43,17 +50,18 @@ std::unique_ptr<Text> Text::WorkingCopy(const Text& fragment) const {
     return copy;
 }
 
-void Text::AppendText(const Text& source) {
+void Text::AppendText(const Text& source, bool record) {
     auto lines = std::move(WorkingCopy(source)->m_lines);
-    for (auto& line : lines) AppendLine(std::move(line));
+    for (auto& line : lines) AppendLine(std::move(line), record);
 }
 
-void Text::Insert(const Text& fragment, TextPos at) {
+void Text::Insert(const Text& fragment, TextPos at, bool record) {
+    if (fragment.m_lines.empty() || (!m_lines.empty() && !HasLine(at.line))) return;
+    if (UndoHistory* history = Recorder(record)) history->ReportInsert(fragment, at);
     if (m_lines.empty()) {
         AppendText(fragment);
         return;
     }
-    if (!HasLine(at.line) || fragment.m_lines.empty()) return;
     auto copy = WorkingCopy(fragment);
     // The copy's lines are taken over: those not inserted go with them.
     auto lines = std::move(copy->m_lines);
@@ -77,24 +85,29 @@ void Text::InsertLoaded(const Text& fragment) {
     ApplyBkColor();
 }
 
-void Text::SplitLine(TextPos at) {
+void Text::SplitLine(TextPos at, bool record) {
     if (!HasLine(at.line)) return;
+    if (UndoHistory* history = Recorder(record)) history->ReportSplitLine(at);
     m_lines.insert(m_lines.begin() + at.line + 1, m_lines[at.line]->Split(at.column));
 }
 
-void Text::DeleteChar(TextPos at) {
+void Text::DeleteChar(TextPos at, bool record) {
     if (!HasLine(at.line)) return;
     Line& line = *m_lines[at.line];
+    UndoHistory* history = Recorder(record);
     if (at.column < line.CharCount()) {
+        if (history) history->ReportDeleteChar(at);
         line.DeleteChar(at.column);
     } else if (HasLine(at.line + 1)) {
+        if (history) history->ReportJoinLines(at);
         line.Append(*m_lines[at.line + 1]);
         m_lines.erase(m_lines.begin() + at.line + 1);
     }
 }
 
-void Text::DeleteRange(TextPos from, TextPos to) {
+void Text::DeleteRange(TextPos from, TextPos to, bool record) {
     if (!HasLine(from.line) || !HasLine(to.line) || !Ordered(from, to)) return;
+    if (UndoHistory* history = Recorder(record)) history->ReportDeleteRange(from, to);
     if (from.line == to.line) {
         m_lines[from.line]->DeleteRange(from.column, to.column);
         return;
@@ -111,6 +124,10 @@ void Text::DeleteRange(TextPos from, TextPos to) {
     } else {
         m_lines.erase(m_lines.begin() + from.line, m_lines.begin() + to.line);
     }
+}
+
+void Text::RemoveLinesFrom(int index) {
+    if (HasLine(index)) m_lines.erase(m_lines.begin() + index, m_lines.end());
 }
 
 std::unique_ptr<Text> Text::Clone() const {

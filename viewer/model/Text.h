@@ -19,6 +19,7 @@ class Archive;
 namespace model {
 
 class RecordHost;
+class UndoHistory;
 
 // Positions name existing lines; a primitive given a line that does not
 // exist, or a range whose ends are out of order, changes nothing.
@@ -38,19 +39,26 @@ public:
     void SetLastLineOpen(bool open) { m_lastLineOpen = open; }
     const Line& TemplateLine() const { return m_templateLine; }
 
+    // The history that the edits below report to when asked to record
+    // (`record`); not owned, null for none. Copies of the text have none.
+    void SetHistory(UndoHistory* history) { m_history = history; }
+    UndoHistory* History() const { return m_history; }
+
     // Listener, open last line, background colour and line style.
     void CopySettings(const Text& source);
     // Gives the line this text's listener and line style.
     void AdoptLine(Line& line);
-    void AppendLine(std::unique_ptr<Line> line);
+    void AppendLine(std::unique_ptr<Line> line, bool record = false);
     // Appends copies of the source's lines in this text's colours.
-    void AppendText(const Text& source);
+    void AppendText(const Text& source, bool record = false);
     // Inserts a copy of the fragment, in this text's background colour.
-    void Insert(const Text& fragment, TextPos at);
-    void SplitLine(TextPos at);
+    void Insert(const Text& fragment, TextPos at, bool record = false);
+    void SplitLine(TextPos at, bool record = false);
     // At the end of a line, joins the next line onto it.
-    void DeleteChar(TextPos at);
-    void DeleteRange(TextPos from, TextPos to);
+    void DeleteChar(TextPos at, bool record = false);
+    void DeleteRange(TextPos from, TextPos to, bool record = false);
+    // Destroys the lines from `index` to the end.
+    void RemoveLinesFrom(int index);
     std::unique_ptr<Text> Clone() const;
     // A fragment of to.line - from.line + 1 lines with an open last line.
     std::unique_ptr<Text> CopyRange(TextPos from, TextPos to) const;
@@ -89,10 +97,14 @@ private:
     // gives every run the text's background colour.
     void InsertLoaded(const Text& fragment);
 
+    // The history to report to, when the edit is to be recorded.
+    UndoHistory* Recorder(bool record) const { return record ? m_history : nullptr; }
+
     std::vector<std::unique_ptr<Line>> m_lines;
     Line m_templateLine;
     COLORREF m_bkColor = RGB(0, 0, 0);
     LineListener* m_listener = nullptr;
+    UndoHistory* m_history = nullptr;
     bool m_lastLineOpen = false;
 };
 
