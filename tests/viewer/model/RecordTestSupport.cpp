@@ -1,0 +1,181 @@
+#include "tests/viewer/model/RecordTestSupport.h"
+
+#include <cstring>
+#include <new>
+
+#include "comkit/TaskMem.h"
+#include "contract/module_identity.h"
+#include "effectbase/EffectObject.h"
+#include "effects/Rain/RainFont.h"
+#include "effects/static/StaticFont.h"
+#include "viewer/model/Paragraph.h"
+
+namespace recordtest {
+
+const CLSID kUnknownClass = {0x0BADC0DE, 0x1234, 0x5678, {0x9A, 0xBC, 0xDE, 0xF0, 0x12, 0x34, 0x56, 0x78}};
+
+const CLSID& StaticClass() { return contract::Identity(contract::Module::Static).clsid; }
+const CLSID& RainClass() { return contract::Identity(contract::Module::Rain).clsid; }
+
+TestRecordHost TestRecordHost::WithStaticAndRain() {
+    TestRecordHost host;
+    host.Install(comkit::ComPtr<IViviFont>(new StaticFont));
+    host.Install(comkit::ComPtr<IViviFont>(new effectbase::EffectObject<RainFont>));
+    return host;
+}
+
+void TestRecordHost::Install(comkit::ComPtr<IViviFont> prototype) { prototypes_.push_back(std::move(prototype)); }
+
+IViviFont* TestRecordHost::FindEffectByClsid(const CLSID& clsid) {
+    ++lookups;
+    for (const auto& prototype : prototypes_) {
+        CLSID answered;
+        if (SUCCEEDED(prototype->GetCLSID(&answered)) && IsEqualCLSID(answered, clsid)) return prototype.get();
+    }
+    return nullptr;
+}
+
+void TestRecordHost::ShowMessage(const std::wstring& text, UINT style) { messages.push_back({text, style}); }
+
+namespace {
+
+// Draws nothing and measures nothing; only its class and clones matter.
+template <class... More>
+class FakeClassEffect : public comkit::ComObject<IViviFont, More...> {
+public:
+    explicit FakeClassEffect(std::shared_ptr<FakeClassLog> log) : log_(std::move(log)) {}
+
+    STDMETHODIMP Clone(IViviFont** clone) override {
+        *clone = nullptr;
+        if (log_->cloneFails) return E_FAIL;
+        *clone = Copy();
+        (*clone)->AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP SetParagraph(IParagraphAccess*) override { return S_OK; }
+    STDMETHODIMP ChangeParagraph() override { return S_OK; }
+    STDMETHODIMP SetFontManager(IFontManager*) override { return S_OK; }
+    STDMETHODIMP DrawTextFace(HDC, POINT) override { return S_OK; }
+    STDMETHODIMP UpdateTextFace(HDC, POINT) override { return S_OK; }
+    STDMETHODIMP GetDrawingArea(SIZE* size) override {
+        *size = SIZE{0, 0};
+        return S_OK;
+    }
+    STDMETHODIMP GetWidth(int, int* width) override {
+        *width = 0;
+        return S_OK;
+    }
+    STDMETHODIMP MouseEnter() override { return S_OK; }
+    STDMETHODIMP MouseLeave() override { return S_OK; }
+    STDMETHODIMP OnMouseMove(POINT) override { return S_OK; }
+    STDMETHODIMP OnButtonDown(POINT) override { return S_OK; }
+    STDMETHODIMP Version(int*) override { return E_NOTIMPL; }
+    STDMETHODIMP Name(short** name) override {
+        *name = comkit::CopyToTaskMem(L"Fake");
+        return S_OK;
+    }
+    STDMETHODIMP Description(short**) override { return E_NOTIMPL; }
+    STDMETHODIMP Author(short**) override { return E_NOTIMPL; }
+    STDMETHODIMP Icon(HICON*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetCLSID(CLSID* clsid) override {
+        *clsid = log_->clsid;
+        return S_OK;
+    }
+
+protected:
+    virtual IViviFont* Copy() const = 0;
+
+    std::shared_ptr<FakeClassLog> log_;
+};
+
+class PlainEffect final : public FakeClassEffect<> {
+public:
+    using FakeClassEffect::FakeClassEffect;
+
+private:
+    IViviFont* Copy() const override { return new PlainEffect(log_); }
+};
+
+class SettingsEffect final : public FakeClassEffect<IViviFontProperty> {
+public:
+    using FakeClassEffect::FakeClassEffect;
+
+    STDMETHODIMP SaveProperty(tagPersistMemory** record) override {
+        *record = nullptr;
+        using Save = FakeClassLog::Save;
+        if (log_->save == Save::Fails) return E_FAIL;
+        if (log_->save == Save::NoRecord) return S_OK;
+        const std::vector<std::uint8_t>& payload = log_->payload;
+        auto* saved = static_cast<tagPersistMemory*>(CoTaskMemAlloc(payload.size() + contract::kRecordOverhead));
+        saved->nSize = static_cast<long>(payload.size());
+        saved->nVersion = contract::kPersistMemoryVersion;
+        if (!payload.empty()) std::memcpy(saved->pData, payload.data(), payload.size());
+        // A size the block does not hold: a reader of it would run past it.
+        if (log_->save == Save::Oversized) saved->nSize += 4096;
+        *record = saved;
+        return S_OK;
+    }
+    STDMETHODIMP LoadProperty(tagPersistMemory* record) override {
+        const auto* bytes = record->pData;
+        log_->loaded.push_back({record->nSize, record->nVersion, {bytes, bytes + record->nSize}});
+        return S_OK;
+    }
+    STDMETHODIMP OpenPropertyDlg(HWND) override { return S_OK; }
+
+private:
+    IViviFont* Copy() const override { return new SettingsEffect(log_); }
+};
+
+}  // namespace
+
+comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<FakeClassLog> log, bool withSettings) {
+    if (withSettings) return comkit::ComPtr<IViviFont>(new SettingsEffect(std::move(log)));
+    return comkit::ComPtr<IViviFont>(new PlainEffect(std::move(log)));
+}
+
+Bytes& Bytes::Byte(std::uint8_t value) {
+    data.push_back(value);
+    return *this;
+}
+
+Bytes& Bytes::Dword(std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) data.push_back(static_cast<std::uint8_t>(value >> shift));
+    return *this;
+}
+
+Bytes& Bytes::String(std::string_view text) {
+    Byte(static_cast<std::uint8_t>(text.size()));
+    return Raw(text);
+}
+
+Bytes& Bytes::Raw(std::string_view bytes) {
+    data.insert(data.end(), bytes.begin(), bytes.end());
+    return *this;
+}
+
+Bytes& Bytes::Raw(const std::vector<std::uint8_t>& bytes) {
+    data.insert(data.end(), bytes.begin(), bytes.end());
+    return *this;
+}
+
+Bytes& Bytes::Header(std::uint32_t version, std::uint32_t bkColor) {
+    Byte(0).String("Ondelle-Writer TEXT").Dword(version).Dword(0);
+    if (version >= 3) Dword(bkColor);
+    return *this;
+}
+
+Bytes& Bytes::EndMarker() { return String("{74246CC0-5D40-11d2-B8E1-00A0C96EED8B}"); }
+
+Bytes& Bytes::Run(std::string_view text, std::uint32_t points, std::uint32_t color, std::string_view face,
+                  std::string_view clsid) {
+    return String(text).Dword(points).Dword(color).String(face).String(clsid);
+}
+
+Bytes& Bytes::DefaultRun(std::string_view text) { return Run(text, 16, 0xFFFFFF, DefaultFace(), kStaticText); }
+
+const std::string& DefaultFace() {
+    static const std::string face = model::Paragraph().FaceName();
+    return face;
+}
+
+}  // namespace recordtest

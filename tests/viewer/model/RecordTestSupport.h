@@ -1,0 +1,96 @@
+// What the record tests share: a record host with prototypes of its own and
+// a log of the messages it was asked to show, effects of any class (with
+// settings or without) whose clones report to a shared log, and a builder of
+// expected bytes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "comkit/ComObject.h"
+#include "comkit/ComPtr.h"
+#include "viewer/model/RecordHost.h"
+
+namespace recordtest {
+
+// The classes the record tests name, and their texts in records.
+const CLSID& StaticClass();
+const CLSID& RainClass();
+extern const CLSID kUnknownClass;  // installed nowhere
+inline constexpr char kStaticText[] = "{B56C4950-54CC-11D2-B8E1-00A0C96EED8B}";
+inline constexpr char kRainText[] = "{D090DA71-5809-11D2-AFB3-00A02495C41F}";
+inline constexpr char kUnknownText[] = "{0BADC0DE-1234-5678-9ABC-DEF012345678}";
+
+struct Message {
+    std::wstring text;
+    UINT style = 0;
+};
+
+class TestRecordHost final : public model::RecordHost {
+public:
+    // Also used for every record the test reads: Static and Rain installed.
+    static TestRecordHost WithStaticAndRain();
+
+    void Install(comkit::ComPtr<IViviFont> prototype);
+    IViviFont* FindEffectByClsid(const CLSID& clsid) override;
+    void ShowMessage(const std::wstring& text, UINT style) override;
+
+    std::vector<Message> messages;
+    int lookups = 0;
+
+private:
+    std::vector<comkit::ComPtr<IViviFont>> prototypes_;
+};
+
+// What the effects of one fake class share with their clones.
+struct FakeClassLog {
+    explicit FakeClassLog(const CLSID& id) : clsid(id) {}
+
+    CLSID clsid;
+    bool cloneFails = false;
+    // SaveProperty's answer.
+    enum class Save { Payload, Fails, NoRecord, Oversized } save = Save::Payload;
+    std::vector<std::uint8_t> payload;
+    // Every record LoadProperty was given: its header and payload.
+    struct Loaded {
+        long size = 0;
+        long version = 0;
+        std::vector<std::uint8_t> payload;
+    };
+    std::vector<Loaded> loaded;
+};
+
+// A prototype of the class, with settings (IViviFontProperty) or without.
+comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<FakeClassLog> log, bool withSettings);
+
+// Expected record bytes, written field by field.
+class Bytes {
+public:
+    Bytes& Byte(std::uint8_t value);
+    Bytes& Dword(std::uint32_t value);
+    // A counted string of fewer than 255 bytes.
+    Bytes& String(std::string_view text);
+    Bytes& Raw(std::string_view bytes);
+    Bytes& Raw(const std::vector<std::uint8_t>& bytes);
+
+    // Leading 0, magic, version, reserved 0, and the colour from version 3.
+    Bytes& Header(std::uint32_t version = 3, std::uint32_t bkColor = 0);
+    Bytes& EndMarker();
+    // A run record without a blob.
+    Bytes& Run(std::string_view text, std::uint32_t points, std::uint32_t color, std::string_view face,
+               std::string_view clsid);
+    // A run of the defaults: 16 points, white, the default face, Static.
+    Bytes& DefaultRun(std::string_view text);
+
+    std::vector<std::uint8_t> data;
+};
+
+// The face a new run starts with: the documents' "ＭＳ Ｐゴシック" where that
+// face is installed, else the first installed face. Asked only while a
+// default effect source is installed.
+const std::string& DefaultFace();
+
+}  // namespace recordtest

@@ -1,0 +1,362 @@
+// Text records as read: versions 1 to 3, effects found, missing or named
+// badly, blobs read, skipped or absent, the two messages, data that is not a
+// record, and records whose lengths lie.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "appkit/FileArchive.h"
+#include "appkit/MemoryArchive.h"
+#include "comkit/TaskMem.h"
+#include "effectbase/EffectObject.h"
+#include "effects/Rain/RainFont.h"
+#include "tests/viewer/model/ModelTestSupport.h"
+#include "tests/viewer/model/RecordTestSupport.h"
+#include "viewer/core/TempFile.h"
+#include "viewer/model/Text.h"
+
+namespace {
+
+using appkit::ArchiveError;
+using model::Text;
+using recordtest::Bytes;
+using Data = std::vector<std::uint8_t>;
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
+
+Data RainBlockOf(IViviFont* effect) {
+    const auto settings = comkit::ComPtr<IViviFont>(effect).As<IViviFontProperty>(IID_IViviFontProperty);
+    tagPersistMemory* saved = nullptr;
+    if (!settings || FAILED(settings->SaveProperty(&saved))) return {};
+    const comkit::TaskMem<tagPersistMemory> record(saved);
+    return Data(record->pData, record->pData + record->nSize);
+}
+
+// A Rain block unlike the defaults.
+Data ChangedRainBlock() {
+    const comkit::ComPtr<IViviFont> rain(new effectbase::EffectObject<RainFont>);
+    Data block = RainBlockOf(rain.get());
+    block[offsetof(RainBlock, decay)] = 7;
+    block[offsetof(RainBlock, drops)] = 9;
+    return block;
+}
+
+bool IsClass(const model::Paragraph& run, const CLSID& clsid) {
+    CLSID answered{};
+    return run.Effect() && SUCCEEDED(run.Effect()->GetCLSID(&answered)) && IsEqualCLSID(answered, clsid);
+}
+
+class RecordReaderTest : public modeltest::ModelTest {
+protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        face = recordtest::DefaultFace();
+    }
+    bool Load(Text& text, const Data& bytes) {
+        appkit::MemoryArchive archive(bytes);
+        const bool read = text.Serialize(archive, host);
+        left = archive.Remaining();
+        return read;
+    }
+    // The cause of the archive error a load ends with.
+    ArchiveError::Cause Refusal(Text& text, const Data& bytes) {
+        try {
+            Load(text, bytes);
+        } catch (const ArchiveError& error) {
+            return error.cause();
+        }
+        ADD_FAILURE() << "the record was read";
+        return ArchiveError::Cause::WrongMode;
+    }
+    static std::string LineText(Text& text, int line) {
+        std::string bytes;
+        text.LineAt(line)->GetText(bytes);
+        return bytes;
+    }
+
+    recordtest::TestRecordHost host = recordtest::TestRecordHost::WithStaticAndRain();
+    std::uint64_t left = 0;
+    std::string face;
+};
+
+TEST_F(RecordReaderTest, VersionThreeGivesEveryRunTheRecordsBackground) {
+    const Data record = Bytes()
+                            .Header(3, 0x00402010)
+                            .Dword(2)
+                            .Dword(2)
+                            .Run("ab", 24, kRed, face, recordtest::kStaticText)
+                            .Run(modeltest::Sjis(L"日本"), 12, 0x00FF00, face, recordtest::kStaticText)
+                            .Dword(0)
+                            .Dword(1)
+                            .EndMarker()
+                            .data;
+    Text text;
+    ASSERT_TRUE(Load(text, record));
+    EXPECT_EQ(0u, left);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(0x00402010u, text.BkColor());
+    EXPECT_FALSE(text.LastLineOpen());
+    ASSERT_EQ(2, text.LineCount());
+    const model::Line& line = *text.LineAt(0);
+    ASSERT_EQ(2u, line.RunCount());
+    EXPECT_EQ("ab", line.Run(0).Bytes());
+    EXPECT_EQ(24, line.Run(0).Points());
+    EXPECT_EQ(kRed, line.Run(0).Color());
+    EXPECT_EQ(modeltest::Sjis(L"日本"), line.Run(1).Bytes());
+    EXPECT_EQ(12, line.Run(1).Points());
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(0x00402010u, line.Run(i).BkColor());
+        EXPECT_EQ(face, line.Run(i).FaceName());
+        EXPECT_TRUE(IsClass(line.Run(i), recordtest::StaticClass()));
+    }
+    EXPECT_EQ(0u, text.LineAt(1)->RunCount());
+}
+
+TEST_F(RecordReaderTest, VersionTwoKeepsTheTextsBackgroundAndReadsBlobs) {
+    const Data block = ChangedRainBlock();
+    const Data record = Bytes()
+                            .Header(2)
+                            .Dword(1)
+                            .Dword(2)
+                            .Run("rain", 16, 0xFFFFFF, face, recordtest::kRainText)
+                            .Dword(static_cast<std::uint32_t>(block.size()))
+                            .Dword(2)
+                            .Raw(block)
+                            .DefaultRun("still")
+                            .Dword(1)
+                            .EndMarker()
+                            .data;
+    Text text;
+    text.SetBkColor(RGB(0, 0, 128));
+    ASSERT_TRUE(Load(text, record));
+    EXPECT_EQ(0u, left);
+    EXPECT_EQ(RGB(0, 0, 128), text.BkColor());
+    const model::Line& line = *text.LineAt(0);
+    ASSERT_EQ(2u, line.RunCount());
+    EXPECT_TRUE(IsClass(line.Run(0), recordtest::RainClass()));
+    EXPECT_EQ(block, RainBlockOf(line.Run(0).Effect()));
+    EXPECT_EQ(RGB(0, 0, 128), line.Run(0).BkColor());
+    EXPECT_EQ("still", line.Run(1).Bytes());
+    EXPECT_TRUE(IsClass(line.Run(1), recordtest::StaticClass()));
+}
+
+TEST_F(RecordReaderTest, VersionOneHasNoBlobsAtAll) {
+    const Data record = Bytes()
+                            .Header(1)
+                            .Dword(1)
+                            .Dword(3)
+                            .Run("rain", 16, 0xFFFFFF, face, recordtest::kRainText)
+                            .Run("gone", 16, 0xFFFFFF, face, recordtest::kUnknownText)
+                            .DefaultRun("still")
+                            .Dword(1)
+                            .EndMarker()
+                            .data;
+    Text text;
+    ASSERT_TRUE(Load(text, record));
+    EXPECT_TRUE(host.messages.empty());
+    const model::Line& line = *text.LineAt(0);
+    ASSERT_EQ(3u, line.RunCount());
+    EXPECT_TRUE(IsClass(line.Run(0), recordtest::RainClass()));
+    EXPECT_TRUE(IsClass(line.Run(1), recordtest::StaticClass()));
+    EXPECT_EQ("still", line.Run(2).Bytes());
+}
+
+TEST_F(RecordReaderTest, BlobsFollowUnknownClassesButNeverStatic) {
+    // Only Rain is installed: Static is not found either, yet carries no blob.
+    recordtest::TestRecordHost rainOnly;
+    rainOnly.Install(comkit::ComPtr<IViviFont>(new effectbase::EffectObject<RainFont>));
+    const Data record = Bytes()
+                            .Header()
+                            .Dword(1)
+                            .Dword(4)
+                            .Run("gone", 16, 0xFFFFFF, face, recordtest::kUnknownText)
+                            .Dword(3)
+                            .Dword(2)
+                            .Raw("xyz")
+                            .Run("progid", 16, 0xFFFFFF, face, "ViviFont.RainFont")
+                            .Dword(0)
+                            .Dword(2)
+                            .DefaultRun("static")
+                            .Run("lower", 16, 0xFFFFFF, face, "{d090da71-5809-11d2-afb3-00a02495c41f}")
+                            .Dword(49)
+                            .Dword(2)
+                            .Raw(ChangedRainBlock())
+                            .Dword(1)
+                            .EndMarker()
+                            .data;
+    Text text;
+    appkit::MemoryArchive archive(record);
+    ASSERT_TRUE(text.Serialize(archive, rainOnly));
+    EXPECT_TRUE(rainOnly.messages.empty());
+    const model::Line& line = *text.LineAt(0);
+    ASSERT_EQ(4u, line.RunCount());
+    EXPECT_EQ((std::vector<std::string>{"gone", "progid", "static", "lower"}), modeltest::RunTexts(line));
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(IsClass(line.Run(i), recordtest::StaticClass()));
+    EXPECT_TRUE(IsClass(line.Run(3), recordtest::RainClass())) << "either case of the registry form";
+    EXPECT_EQ(ChangedRainBlock(), RainBlockOf(line.Run(3).Effect()));
+    // The ProgID-like text was never looked up.
+    EXPECT_EQ(3, rainOnly.lookups);
+}
+
+TEST_F(RecordReaderTest, FoundEffectsDecideWhetherABlobFollows) {
+    auto plain = std::make_shared<recordtest::FakeClassLog>(CLSID{0x11111111, 1, 1, {1, 1, 1, 1, 1, 1, 1, 1}});
+    auto withSettings = std::make_shared<recordtest::FakeClassLog>(recordtest::kUnknownClass);
+    host.Install(recordtest::MakeFakeEffect(plain, false));
+    host.Install(recordtest::MakeFakeEffect(withSettings, true));
+    const Data record = Bytes()
+                            .Header()
+                            .Dword(1)
+                            .Dword(3)
+                            .Run("plain", 16, 0xFFFFFF, face, "{11111111-0001-0001-0101-010101010101}")
+                            .Run("settings", 16, 0xFFFFFF, face, recordtest::kUnknownText)
+                            .Dword(5)
+                            .Dword(9)
+                            .Raw("12345")
+                            .DefaultRun("after")
+                            .Dword(1)
+                            .EndMarker()
+                            .data;
+    Text text;
+    ASSERT_TRUE(Load(text, record));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ((std::vector<std::string>{"plain", "settings", "after"}), modeltest::RunTexts(*text.LineAt(0)));
+    ASSERT_EQ(1u, withSettings->loaded.size());
+    EXPECT_EQ(5, withSettings->loaded[0].size);
+    EXPECT_EQ(9, withSettings->loaded[0].version);
+    EXPECT_EQ((Data{'1', '2', '3', '4', '5'}), withSettings->loaded[0].payload);
+
+    // A prototype that cannot be cloned leaves the run its default effect,
+    // and its blob is stepped over.
+    withSettings->cloneFails = true;
+    Text again;
+    ASSERT_TRUE(Load(again, record));
+    EXPECT_EQ(1u, withSettings->loaded.size());
+    EXPECT_TRUE(IsClass(again.LineAt(0)->Run(1), recordtest::StaticClass()));
+    EXPECT_EQ("after", again.LineAt(0)->Run(2).Bytes());
+}
+
+TEST_F(RecordReaderTest, RunFieldsAsTheyAreStored) {
+    // A wide-form text, a NUL inside the text and a face that is not installed.
+    const Data record = Bytes()
+                            .Header()
+                            .Dword(1)
+                            .Dword(2)
+                            .Byte(0xFF)
+                            .Raw(Data{0xFE, 0xFF, 0x02, 0xE5, 0x65, 0x2C, 0x67})
+                            .Dword(16)
+                            .Dword(0xFFFFFF)
+                            .String(face)
+                            .String(recordtest::kStaticText)
+                            .Run(std::string("a\0b", 3), 16, 0xFFFFFF, "No Such Face", recordtest::kStaticText)
+                            .Dword(1)
+                            .EndMarker()
+                            .data;
+    Text text;
+    ASSERT_TRUE(Load(text, record));
+    const model::Line& line = *text.LineAt(0);
+    ASSERT_EQ(2u, line.RunCount());
+    EXPECT_EQ(modeltest::Sjis(L"日本"), line.Run(0).Bytes());
+    EXPECT_EQ("a", line.Run(1).Bytes());
+    EXPECT_EQ(face, line.Run(1).FaceName());
+}
+
+TEST_F(RecordReaderTest, RangeRecordJoinsTheEndOfTheText) {
+    Text text;
+    text.AppendLine(std::make_unique<model::Line>());
+    text.LineAt(0)->InsertChars("xy", 0);
+    const Data record =
+        Bytes().Header().Dword(2).Dword(1).DefaultRun("ab").Dword(1).DefaultRun("cd").Dword(0).EndMarker().data;
+    ASSERT_TRUE(Load(text, record));
+    ASSERT_EQ(2, text.LineCount());
+    EXPECT_EQ("xyab", LineText(text, 0));
+    EXPECT_EQ("cd", LineText(text, 1));
+    EXPECT_TRUE(text.LastLineOpen());
+}
+
+TEST_F(RecordReaderTest, WrongMagicStopsAfterIt) {
+    const Data record = Bytes().Byte(0).String("Ondelle-Writer TEXX").Dword(3).Dword(0).Dword(0).data;
+    Text text;
+    EXPECT_TRUE(Load(text, record));
+    EXPECT_EQ(12u, left);
+    EXPECT_EQ(0, text.LineCount());
+    ASSERT_EQ(1u, host.messages.size());
+    EXPECT_EQ(L"このバイナリファイルはOndelleライター文書ではありません\n読み込みを中止します\n", host.messages[0].text);
+    EXPECT_EQ(kWarning, host.messages[0].style);
+}
+
+TEST_F(RecordReaderTest, WrongEndMarkerKeepsTheLinesRead) {
+    const Data record = Bytes()
+                            .Header()
+                            .Dword(1)
+                            .Dword(1)
+                            .DefaultRun("kept")
+                            .Dword(1)
+                            .String("{74246CC0-5D40-11D2-B8E1-00A0C96EED8B}")
+                            .data;
+    Text text;
+    EXPECT_TRUE(Load(text, record));
+    ASSERT_EQ(1, text.LineCount());
+    EXPECT_EQ("kept", LineText(text, 0));
+    ASSERT_EQ(1u, host.messages.size());
+    EXPECT_EQ(L"Ondelle文章が正しく最後まで読み込めませんでした\n", host.messages[0].text);
+    EXPECT_EQ(kWarning, host.messages[0].style);
+}
+
+TEST_F(RecordReaderTest, FirstByteNotZeroReadsNothing) {
+    Data record = Bytes().Header().Dword(0).Dword(1).EndMarker().data;
+    record[0] = 1;
+    Text text;
+    EXPECT_FALSE(Load(text, record));
+    EXPECT_EQ(record.size(), left);
+    EXPECT_TRUE(host.messages.empty());
+
+    // Over a file, the file is left on that byte for the caller.
+    viewer::TempFile scratch("rec");
+    scratch.SetDeleteOnDestruction(true);
+    ASSERT_FALSE(scratch.Create().empty());
+    const HANDLE file = CreateFileA(scratch.Path().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    {
+        appkit::FileArchive archive(file, appkit::Archive::Mode::Load);
+        EXPECT_FALSE(text.Serialize(archive, host));
+        archive.Close();
+    }
+    EXPECT_EQ(0u, SetFilePointer(file, 0, nullptr, FILE_CURRENT));
+    CloseHandle(file);
+    EXPECT_EQ(0, text.LineCount());
+}
+
+TEST_F(RecordReaderTest, LyingLengthsEndTheLoadWithTheTextUnchanged) {
+    const Data head = Bytes().Header().data;
+    const Data lies[] = {
+        // A text string longer than the data.
+        Bytes().Raw(head).Dword(1).Dword(1).Byte(0xFF).Raw(Data{0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F}).data,
+        // Line and run counts that the data cannot hold.
+        Bytes().Raw(head).Dword(0x7FFFFFFF).Dword(0).Dword(1).EndMarker().data,
+        Bytes().Raw(head).Dword(1).Dword(0x10000000).DefaultRun("a").Dword(1).EndMarker().data,
+        // A blob larger than the data, for a found effect and for an unknown one.
+        Bytes().Raw(head).Dword(1).Dword(1).Run("r", 16, 0, face, recordtest::kRainText).Dword(0xFFFFFFF0).Dword(2)
+            .Raw(Data(60, 0)).data,
+        Bytes().Raw(head).Dword(1).Dword(1).Run("u", 16, 0, face, recordtest::kUnknownText).Dword(0x7FFFFFFF)
+            .Dword(2).Raw(Data(60, 0)).data,
+        // Cut inside the background colour, and inside the trailing word.
+        Data(head.begin(), head.end() - 2),
+        Bytes().Raw(head).Dword(1).Dword(1).DefaultRun("a").Byte(1).data,
+    };
+    for (const Data& lie : lies) {
+        Text text;
+        text.AppendLine(std::make_unique<model::Line>());
+        text.LineAt(0)->InsertChars("keep", 0);
+        EXPECT_EQ(ArchiveError::Cause::EndOfData, Refusal(text, lie));
+        ASSERT_EQ(1, text.LineCount());
+        EXPECT_EQ("keep", LineText(text, 0));
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+}  // namespace
