@@ -139,22 +139,22 @@ ScratchFile::ScratchFile(const std::string& bytes) : ScratchFile() {
 
 ScratchFile::~ScratchFile() { DeleteFileA(path_.c_str()); }
 
-std::string ScratchFile::Read() const {
-    std::ifstream in(path_, std::ios::binary);
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::vector<std::string> TempFiles(const std::string& prefix) {
+std::set<std::string> TempFiles(const std::string& prefix) {
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
-    std::vector<std::string> names;
+    std::set<std::string> files;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((std::string(folder) + prefix + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(found.cFileName);
+    HANDLE search = FindFirstFileA((folder + prefix + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do files.insert(folder + std::string(found.cFileName));
     while (FindNextFileA(search, &found));
     FindClose(search);
-    return names;
+    return files;
 }
 
 comkit::ComPtr<IViviFont> BuiltInStatic::Create() { return comkit::ComPtr<IViviFont>(new StaticFont); }

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -133,14 +134,16 @@ public:
     ScratchFile& operator=(const ScratchFile&) = delete;
     ~ScratchFile();
     const std::string& path() const { return path_; }
-    std::string Read() const;
 
 private:
     std::string path_;
 };
 
-// Files of the temporary folder whose names begin with `prefix`.
-std::vector<std::string> TempFiles(const std::string& prefix);
+// Every byte of a file; empty when there is none.
+std::string ReadFileBytes(const std::string& path);
+
+// Full paths of the files of the temporary folder whose names begin with `prefix`.
+std::set<std::string> TempFiles(const std::string& prefix);
 
 // The document, frame and view of the program, made by its document template
 // as a new document (which also reads the document appended to the test

@@ -76,16 +76,6 @@ TEST_F(Opening, AFileThatIsNoRecordGivesAnEmptyDocumentWithoutAWord) {
     ExpectViewPaints(RGB(0, 0, 0));
 }
 
-TEST_F(Opening, ARecordWithAnotherMagicIsRefusedWithTheReadersMessage) {
-    std::string record = RecordText(2);
-    record[5] = 'X';
-    ScratchFile file(record);
-    MessageLog messages;
-    EXPECT_TRUE(Open(file.path()));
-    EXPECT_EQ(Texts{L"このバイナリファイルはOndelleライター文書ではありません\n読み込みを中止します\n"}, messages.Texts());
-    EXPECT_EQ(0, Doc().GetText().LineCount());
-}
-
 TEST_F(Opening, AnEmptyFileKeepsTheTextUnderTheNewName) {
     ScratchFile file("");
     MessageLog messages;
@@ -143,17 +133,7 @@ TEST_F(EmbeddedOpening, TheDocumentAfterTheMarkerReplacesTheTextThroughATemporar
     ScratchFile viewerFile(ViewerExecutable(Marker() + RecordText(4)));
     Doc().Selection().Set({0, 0}, {2, 1});
     MessageLog messages;
-    DialogAnswer dialog(viewerFile.path());
-    Command(ID_FILE_OPEN_VIEWER);
-
-    ASSERT_EQ(1u, dialog.requests.size());
-    const appkit::FileDialogRequest& request = dialog.requests[0];
-    EXPECT_TRUE(request.open);
-    EXPECT_EQ("EXE", request.defaultExt);
-    EXPECT_EQ(Sjis(L"Quillonからの読み込み"), request.title);
-    EXPECT_EQ(Sjis(L"ビュワー内蔵型文書ファイル(*.EXE)|*.EXE|すべてのファイル(*.*)|*.*||"), request.filter);
-    EXPECT_EQ(static_cast<DWORD>(OFN_HIDEREADONLY), request.flags);
-
+    OpenViewer(viewerFile.path());
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(4, Doc().GetText().LineCount());
     EXPECT_FALSE(Doc().Selection().IsActive());
@@ -194,15 +174,6 @@ TEST_F(EmbeddedOpening, AViewerThatCannotBeOpenedIsToldTwice) {
     MessageLog messages;
     OpenViewer(missing.path());
     EXPECT_EQ((Texts{L"ビュワーのオープンに失敗しました\n", kNoData}), messages.Texts());
-    EXPECT_EQ(3, Doc().GetText().LineCount());
-}
-
-TEST_F(EmbeddedOpening, ACancelledDialogDoesNothing) {
-    MessageLog messages;
-    DialogAnswer dialog(std::nullopt);
-    Command(ID_FILE_OPEN_VIEWER);
-    EXPECT_EQ(1u, dialog.requests.size());
-    EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(3, Doc().GetText().LineCount());
 }
 

@@ -2,9 +2,6 @@
 
 #include <objbase.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "contract/module_identity.h"
 #include "tests/support/System.h"
 #include "tests/support/WinePath.h"
@@ -14,12 +11,6 @@ namespace apptest {
 namespace {
 
 std::string Windows(const char* unixPath) { return winkit::ToAnsi(testsupport::WindowsPath(unixPath)); }
-
-std::string TempFolder() {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    return folder;
-}
 
 }  // namespace
 
@@ -48,25 +39,8 @@ std::optional<std::string> RegisteredServer(const CLSID& clsid) {
     return winkit::ToAnsi(*server);
 }
 
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::string EffectEntry(const std::string& marker, const CLSID& clsid, const std::string& module) {
     return marker + ClsidText(clsid) + std::string(1, '\0') + module;
-}
-
-std::set<std::string> ModuleFiles() {
-    const std::string folder = TempFolder();
-    std::set<std::string> files;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "ZEQ*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return files;
-    do files.insert(folder + found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return files;
 }
 
 void RegistryTest::SetUp() {

@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -28,13 +27,9 @@ int Regsvr32(const std::string& module, bool unregister = false);
 // The file registered as the class's in-process server; none when the class has none.
 std::optional<std::string> RegisteredServer(const CLSID& clsid);
 
-std::string ReadFileBytes(const std::string& path);
 std::string ClsidText(const CLSID& clsid);
 // An effect entry: the marker, the class as text, NUL, the module's bytes.
 std::string EffectEntry(const std::string& marker, const CLSID& clsid, const std::string& module);
-
-// Full paths of the files "ZEQ*" in the temporary folder.
-std::set<std::string> ModuleFiles();
 
 // Neither the Static nor the Rain class is registered before and after each test.
 class RegistryTest : public testing::Test {

@@ -67,13 +67,13 @@ TEST_F(Installer, TheCarriedStaticModuleLivesExactlyAsLongAsTheInstallation) {
 TEST_F(Installer, AClassRegisteredBeforeIsUsedAsItIs) {
     ASSERT_EQ(0, Regsvr32(StaticModulePath()));
     ASSERT_EQ(0, Regsvr32(RainModulePath()));
-    const std::set<std::string> before = ModuleFiles();
+    const std::set<std::string> before = TempFiles("ZEQ");
     EffectInstaller installer;
     installer.InstallResourceEffect(resources.get());
     installer.InstallAppendedEffects(
         Executable(EffectEntry(EffectMarker(), RainClsid(), ReadFileBytes(RainModulePath()))), resources.get());
     EXPECT_TRUE(installer.Modules().empty());
-    EXPECT_EQ(before, ModuleFiles());
+    EXPECT_EQ(before, TempFiles("ZEQ"));
 
     installer.UninstallEffects();
     EXPECT_EQ(StaticModulePath(), RegisteredServer(StaticClsid()));
@@ -131,12 +131,12 @@ TEST_F(Installer, ARegistrationThatAnotherProgramMadeMeanwhileIsKept) {
 }
 
 TEST(ModuleFile, AModuleThatCannotBeWrittenIsToldAndLeavesNoFile) {
-    const std::set<std::string> before = ModuleFiles();
+    const std::set<std::string> before = TempFiles("ZEQ");
     MessageLog messages;
     const std::uint8_t bytes[] = {1, 2, 3};
     EXPECT_EQ("", viewer::WriteTempBinary(bytes, "Z:\\no such folder\\"));
     EXPECT_EQ(std::vector<std::wstring>{L"フォントファイルが出力できませんでした"}, messages.Texts());
-    EXPECT_EQ(before, ModuleFiles());
+    EXPECT_EQ(before, TempFiles("ZEQ"));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ std::string Upper(std::string text) {
 
 std::set<std::string> Added(const std::set<std::string>& before) {
     std::set<std::string> added;
-    for (const std::string& file : ModuleFiles())
+    for (const std::string& file : TempFiles("ZEQ"))
         if (!before.count(file)) added.insert(Upper(file));
     return added;
 }
@@ -147,7 +147,7 @@ protected:
 };
 
 TEST_F(SelfContainedViewer, InstallsRainShowsItsDocumentAndLeavesNothingBehind) {
-    const std::set<std::string> before = ModuleFiles();
+    const std::set<std::string> before = TempFiles("ZEQ");
     RunningViewer running(programPath);
     HWND main = running.WaitForWindow();
     ASSERT_NE(nullptr, main);
@@ -170,7 +170,7 @@ TEST_F(SelfContainedViewer, InstallsRainShowsItsDocumentAndLeavesNothingBehind) 
 
 TEST_F(SelfContainedViewer, WithStaticRegisteredWritesNoStaticFileAndKeepsThatRegistration) {
     ASSERT_EQ(0, Regsvr32(StaticModulePath()));
-    const std::set<std::string> before = ModuleFiles();
+    const std::set<std::string> before = TempFiles("ZEQ");
     RunningViewer running(programPath);
     HWND main = running.WaitForWindow();
     ASSERT_NE(nullptr, main);
