@@ -5,7 +5,8 @@
 # (the viewer stays open there), otherwise on a private Xvfb display (closed
 # again after the screenshot). A screenshot taken a few seconds in is saved
 # as build/<arch>/demo.png.
-# Usage: tools/demo.sh
+# Usage: tools/demo.sh   (QUILLON_BUILD_DIR and QUILLON_WINE_STATE choose
+# another build directory and another private Wine state)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
