@@ -42,7 +42,7 @@ void FindDlg::OnCancel() {
         const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
         std::string entry(length > 0 ? length : 0, '\0');
         if (length > 0) SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
-        history.strings.push_back(entry.c_str());
+        history.strings.push_back(std::move(entry));
     }
     history.selected = static_cast<int>(std::max<LRESULT>(SendMessageA(combo, CB_GETCURSEL, 0, 0), 0));
     history.Save();

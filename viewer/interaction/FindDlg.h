@@ -38,8 +38,10 @@ private:
     void AddToHistory(const std::string& text);
     void ShowNotFound() const;
 
-    FindTarget& target_;
+    // The radio buttons' order.
     enum Direction { kFromStart, kUp, kDown };
+
+    FindTarget& target_;
     int direction_ = kDown;
     std::string searchText_;
     bool fold_ = false;

@@ -96,18 +96,6 @@ TEST_F(SelectionTest, ADragBackToItsStartLeavesNothingForTheNextClick) {
     EXPECT_FALSE(view.CanCopy());
 }
 
-TEST_F(SelectionTest, AMoveWithoutTheCaptureDoesNotDrag) {
-    FakeView window(400);
-    AddLines(window.text, {"abcdef"});
-    interaction::ViewInteraction view(window);
-    view.OnLButtonDown(At({1, 0}));
-    window.captured = false;
-    view.OnMouseMove(At({4, 0}));
-    view.OnLButtonUp(At({4, 0}));
-    EXPECT_FALSE(window.selection.IsActive());
-    EXPECT_EQ((TextPos{1, 0}), view.Caret());
-}
-
 TEST_F(SelectionTest, SelectAllSpansTheTextAndLeavesTheCaret) {
     FakeView window(400);
     interaction::ViewInteraction view(window);

@@ -158,15 +158,4 @@ TEST_F(UndoHistoryTest, ReplayingRecordsNothingAndTellsTheObserver) {
     EXPECT_EQ((Snapshot{{"abc"}, {"during"}}), Of(*text));
 }
 
-TEST_F(UndoHistoryTest, AHistoryLeavesItsTextWhenItGoes) {
-    auto text = MakeText({{"abc"}});
-    {
-        model::UndoHistory history(*text, sequence);
-        EXPECT_EQ(nullptr, text->Clone()->History());
-    }
-    EXPECT_EQ(nullptr, text->History());
-    text->DeleteChar({0, 0}, true);
-    EXPECT_EQ((Snapshot{{"bc"}}), Of(*text));
-}
-
 }  // namespace
