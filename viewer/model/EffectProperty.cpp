@@ -1,8 +1,8 @@
 #include "viewer/model/EffectProperty.h"
 
 #include <cstdint>
-#include <limits>
 #include <exception>
+#include <limits>
 #include <span>
 #include <vector>
 

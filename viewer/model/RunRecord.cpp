@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "appkit/Archive.h"
 #include "viewer/core/ClassId.h"
@@ -62,12 +63,12 @@ void Paragraph::Store(appkit::Archive& archive) const {
 }
 
 void Paragraph::Load(appkit::Archive& archive, int version, RecordHost& host) {
-    std::string bytes = archive.ReadString();
+    // The effect hears of the new text and style once, at the end.
+    text = archive.ReadString();
     // A run's text holds no NUL.
-    bytes.resize(std::min(bytes.size(), bytes.find('\0')));
-    SetText(std::move(bytes));
-    SetPoints(archive.ReadLong());
-    SetColor(archive.ReadDword());
+    text.resize(std::min(text.size(), text.find('\0')));
+    points = archive.ReadLong();
+    color = archive.ReadDword();
     // An unknown face leaves the one the run started with.
     SetFaceName(archive.ReadString().c_str());
 

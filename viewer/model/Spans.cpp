@@ -29,8 +29,8 @@ std::vector<RunSlice> SliceRuns(const Line& line, int from, int to) {
     const RunPos last = line.FindRun(to == kEndOfLine ? std::numeric_limits<int>::max() : to);
     std::vector<RunSlice> slices;
     for (std::size_t run = first.run; run <= last.run; ++run) {
-        slices.push_back({run, run == first.run ? first.offset : 0,
-                          run == last.run ? last.offset : line.Run(run).CharCount()});
+        slices.push_back(
+            {run, run == first.run ? first.offset : 0, run == last.run ? last.offset : line.Run(run).CharCount()});
     }
     return slices;
 }

@@ -80,7 +80,8 @@ void Text::Insert(const Text& fragment, TextPos at, bool record) {
 
 void Text::InsertLoaded(const Text& fragment) {
     // Any column past a line's characters is its end.
-    const TextPos end = m_lines.empty() ? TextPos{} : TextPos{std::numeric_limits<std::int32_t>::max(), LineCount() - 1};
+    const TextPos end =
+        m_lines.empty() ? TextPos{} : TextPos{std::numeric_limits<std::int32_t>::max(), LineCount() - 1};
     Insert(fragment, end);
     ApplyBkColor();
 }

@@ -3,8 +3,6 @@
 // (line count, each line's run list, a trailing word: 1 after a whole text,
 // 0 after a range, whose last line is then open) and the end marker as a
 // counted string. Writers always write version 3.
-#include "viewer/model/Text.h"
-
 #include <cstdint>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "viewer/model/RecordCount.h"
 #include "viewer/model/RecordHost.h"
 #include "viewer/model/Spans.h"
+#include "viewer/model/Text.h"
 
 namespace model {
 namespace {
@@ -26,7 +25,9 @@ constexpr std::uint32_t kRange = 0;
 constexpr std::uint32_t kLeastLineBytes = 4;
 
 constexpr UINT kMessageStyle = MB_OK | MB_ICONEXCLAMATION;
-constexpr wchar_t kNotARecord[] = L"このバイナリファイルはOndelleライター文書ではありません\n読み込みを中止します\n";
+constexpr wchar_t kNotARecord[] =
+    L"このバイナリファイルはOndelleライター文書ではありません\n"
+    L"読み込みを中止します\n";
 constexpr wchar_t kNotReadToTheEnd[] = L"Ondelle文章が正しく最後まで読み込めませんでした\n";
 
 void WriteLineBlock(appkit::Archive& archive, const Text& text, const std::vector<LineSpan>& spans,

@@ -133,6 +133,8 @@ comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<FakeClassLog> log, bool
     return comkit::ComPtr<IViviFont>(new PlainEffect(std::move(log)));
 }
 
+comkit::ComPtr<IViviFont> QuietStaticSource::Create() { return MakeFakeEffect(log_, false); }
+
 Bytes& Bytes::Byte(std::uint8_t value) {
     data.push_back(value);
     return *this;

@@ -12,6 +12,7 @@
 
 #include "comkit/ComObject.h"
 #include "comkit/ComPtr.h"
+#include "viewer/model/DefaultEffect.h"
 #include "viewer/model/RecordHost.h"
 
 namespace recordtest {
@@ -65,6 +66,17 @@ struct FakeClassLog {
 
 // A prototype of the class, with settings (IViviFontProperty) or without.
 comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<FakeClassLog> log, bool withSettings);
+
+// New runs get a stand-in for Static that measures nothing, for tests that
+// read many records and are about the reading, not about drawing.
+class QuietStaticSource final : public model::DefaultEffectSource {
+public:
+    comkit::ComPtr<IViviFont> Create() override;
+    void ReportUnavailable() override {}
+
+private:
+    std::shared_ptr<FakeClassLog> log_ = std::make_shared<FakeClassLog>(StaticClass());
+};
 
 // Expected record bytes, written field by field.
 class Bytes {

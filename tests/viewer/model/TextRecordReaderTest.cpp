@@ -281,7 +281,8 @@ TEST_F(RecordReaderTest, WrongMagicStopsAfterIt) {
     EXPECT_EQ(12u, left);
     EXPECT_EQ(0, text.LineCount());
     ASSERT_EQ(1u, host.messages.size());
-    EXPECT_EQ(L"このバイナリファイルはOndelleライター文書ではありません\n読み込みを中止します\n", host.messages[0].text);
+    EXPECT_EQ(L"このバイナリファイルはOndelleライター文書ではありません\n読み込みを中止します\n",
+              host.messages[0].text);
     EXPECT_EQ(kWarning, host.messages[0].style);
 }
 
@@ -315,8 +316,8 @@ TEST_F(RecordReaderTest, FirstByteNotZeroReadsNothing) {
     viewer::TempFile scratch("rec");
     scratch.SetDeleteOnDestruction(true);
     ASSERT_FALSE(scratch.Create().empty());
-    const HANDLE file = CreateFileA(scratch.Path().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
+    const HANDLE file =
+        CreateFileA(scratch.Path().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     DWORD written = 0;
     WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
@@ -340,10 +341,24 @@ TEST_F(RecordReaderTest, LyingLengthsEndTheLoadWithTheTextUnchanged) {
         Bytes().Raw(head).Dword(0x7FFFFFFF).Dword(0).Dword(1).EndMarker().data,
         Bytes().Raw(head).Dword(1).Dword(0x10000000).DefaultRun("a").Dword(1).EndMarker().data,
         // A blob larger than the data, for a found effect and for an unknown one.
-        Bytes().Raw(head).Dword(1).Dword(1).Run("r", 16, 0, face, recordtest::kRainText).Dword(0xFFFFFFF0).Dword(2)
-            .Raw(Data(60, 0)).data,
-        Bytes().Raw(head).Dword(1).Dword(1).Run("u", 16, 0, face, recordtest::kUnknownText).Dword(0x7FFFFFFF)
-            .Dword(2).Raw(Data(60, 0)).data,
+        Bytes()
+            .Raw(head)
+            .Dword(1)
+            .Dword(1)
+            .Run("r", 16, 0, face, recordtest::kRainText)
+            .Dword(0xFFFFFFF0)
+            .Dword(2)
+            .Raw(Data(60, 0))
+            .data,
+        Bytes()
+            .Raw(head)
+            .Dword(1)
+            .Dword(1)
+            .Run("u", 16, 0, face, recordtest::kUnknownText)
+            .Dword(0x7FFFFFFF)
+            .Dword(2)
+            .Raw(Data(60, 0))
+            .data,
         // Cut inside the background colour, and inside the trailing word.
         Data(head.begin(), head.end() - 2),
         Bytes().Raw(head).Dword(1).Dword(1).DefaultRun("a").Byte(1).data,

@@ -59,8 +59,7 @@ protected:
         auto run = modeltest::MakeRun(std::move(bytes), RGB(255, 0, 0));
         run->SetPoints(24);
         run->SetEffect(comkit::ComPtr<IViviFont>(new effectbase::EffectObject<RainFont>));
-        const auto settings =
-            comkit::ComPtr<IViviFont>(run->Effect()).As<IViviFontProperty>(IID_IViviFontProperty);
+        const auto settings = comkit::ComPtr<IViviFont>(run->Effect()).As<IViviFontProperty>(IID_IViviFontProperty);
         tagPersistMemory* saved = nullptr;
         settings->SaveProperty(&saved);
         const comkit::TaskMem<tagPersistMemory> record(saved);
