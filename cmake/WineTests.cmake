@@ -12,11 +12,13 @@ function(quillon_wine_fixtures)
     set_tests_properties(wine-session-stop PROPERTIES FIXTURES_CLEANUP wine)
 endfunction()
 
-# quillon_add_test(<name> SOURCES ... LIBRARIES ... [DEPENDS targets] [REGISTRY])
+# quillon_add_test(<name> SOURCES ... LIBRARIES ... [DEPENDS targets] [REGISTRY] [DESKTOP])
 # A GoogleTest executable run under Wine. REGISTRY: the test registers or
-# unregisters classes, so it runs alone among those that do.
+# unregisters classes, so it runs alone among those that do. DESKTOP: the test
+# shows windows or message boxes and relies on focus and activation, which
+# windows of other processes on the same display would take from it.
 function(quillon_add_test name)
-    cmake_parse_arguments(A "REGISTRY" "" "SOURCES;LIBRARIES;DEPENDS" ${ARGN})
+    cmake_parse_arguments(A "REGISTRY;DESKTOP" "" "SOURCES;LIBRARIES;DEPENDS" ${ARGN})
     add_executable(${name} ${A_SOURCES})
     target_link_libraries(${name} PRIVATE quillon_test_support ${A_LIBRARIES} GTest::gtest_main)
     if(A_DEPENDS)
@@ -25,6 +27,9 @@ function(quillon_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
     if(A_REGISTRY)
-        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK class-registry)
+        set_property(TEST ${name} APPEND PROPERTY RESOURCE_LOCK class-registry)
+    endif()
+    if(A_DESKTOP)
+        set_property(TEST ${name} APPEND PROPERTY RESOURCE_LOCK desktop)
     endif()
 endfunction()
