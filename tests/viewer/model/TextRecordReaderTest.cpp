@@ -42,6 +42,11 @@ Data ChangedRainBlock() {
     return block;
 }
 
+// A record of one line of `count` run records.
+Data OneLine(std::uint32_t version, std::uint32_t count, const Bytes& runs) {
+    return Bytes().Header(version).Dword(1).Dword(count).Raw(runs.data).Dword(1).EndMarker().data;
+}
+
 bool IsClass(const model::Paragraph& run, const CLSID& clsid) {
     CLSID answered{};
     return run.Effect() && SUCCEEDED(run.Effect()->GetCLSID(&answered)) && IsEqualCLSID(answered, clsid);
@@ -81,18 +86,14 @@ protected:
 };
 
 TEST_F(RecordReaderTest, VersionThreeGivesEveryRunTheRecordsBackground) {
-    const Data record = Bytes()
-                            .Header(3, 0x00402010)
-                            .Dword(2)
-                            .Dword(2)
-                            .Run("ab", 24, kRed, face, recordtest::kStaticText)
-                            .Run(modeltest::Sjis(L"日本"), 12, 0x00FF00, face, recordtest::kStaticText)
-                            .Dword(0)
-                            .Dword(1)
-                            .EndMarker()
-                            .data;
+    Bytes record;
+    record.Header(3, 0x00402010).Dword(2);
+    record.Dword(2).Run("ab", 24, kRed, face, recordtest::kStaticText);
+    record.Run(modeltest::Sjis(L"日本"), 12, 0x00FF00, face, recordtest::kStaticText);
+    record.Dword(0);
+    record.Dword(1).EndMarker();
     Text text;
-    ASSERT_TRUE(Load(text, record));
+    ASSERT_TRUE(Load(text, record.data));
     EXPECT_EQ(0u, left);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(0x00402010u, text.BkColor());
@@ -115,21 +116,12 @@ TEST_F(RecordReaderTest, VersionThreeGivesEveryRunTheRecordsBackground) {
 
 TEST_F(RecordReaderTest, VersionTwoKeepsTheTextsBackgroundAndReadsBlobs) {
     const Data block = ChangedRainBlock();
-    const Data record = Bytes()
-                            .Header(2)
-                            .Dword(1)
-                            .Dword(2)
-                            .Run("rain", 16, 0xFFFFFF, face, recordtest::kRainText)
-                            .Dword(static_cast<std::uint32_t>(block.size()))
-                            .Dword(2)
-                            .Raw(block)
-                            .DefaultRun("still")
-                            .Dword(1)
-                            .EndMarker()
-                            .data;
+    Bytes runs;
+    runs.Run("rain", 16, 0xFFFFFF, face, recordtest::kRainText).Dword(49).Dword(2).Raw(block);
+    runs.DefaultRun("still");
     Text text;
     text.SetBkColor(RGB(0, 0, 128));
-    ASSERT_TRUE(Load(text, record));
+    ASSERT_TRUE(Load(text, OneLine(2, 2, runs)));
     EXPECT_EQ(0u, left);
     EXPECT_EQ(RGB(0, 0, 128), text.BkColor());
     const model::Line& line = *text.LineAt(0);
@@ -142,18 +134,13 @@ TEST_F(RecordReaderTest, VersionTwoKeepsTheTextsBackgroundAndReadsBlobs) {
 }
 
 TEST_F(RecordReaderTest, VersionOneHasNoBlobsAtAll) {
-    const Data record = Bytes()
-                            .Header(1)
-                            .Dword(1)
-                            .Dword(3)
-                            .Run("rain", 16, 0xFFFFFF, face, recordtest::kRainText)
-                            .Run("gone", 16, 0xFFFFFF, face, recordtest::kUnknownText)
-                            .DefaultRun("still")
-                            .Dword(1)
-                            .EndMarker()
-                            .data;
+    Bytes runs;
+    runs.Run("rain", 16, 0xFFFFFF, face, recordtest::kRainText);
+    runs.Run("gone", 16, 0xFFFFFF, face, recordtest::kUnknownText);
+    runs.DefaultRun("still");
     Text text;
-    ASSERT_TRUE(Load(text, record));
+    ASSERT_TRUE(Load(text, OneLine(1, 3, runs)));
+    EXPECT_EQ(0u, left);
     EXPECT_TRUE(host.messages.empty());
     const model::Line& line = *text.LineAt(0);
     ASSERT_EQ(3u, line.RunCount());
@@ -166,31 +153,18 @@ TEST_F(RecordReaderTest, BlobsFollowUnknownClassesButNeverStatic) {
     // Only Rain is installed: Static is not found either, yet carries no blob.
     recordtest::TestRecordHost rainOnly;
     rainOnly.Install(comkit::ComPtr<IViviFont>(new effectbase::EffectObject<RainFont>));
-    const Data record = Bytes()
-                            .Header()
-                            .Dword(1)
-                            .Dword(4)
-                            .Run("gone", 16, 0xFFFFFF, face, recordtest::kUnknownText)
-                            .Dword(3)
-                            .Dword(2)
-                            .Raw("xyz")
-                            .Run("progid", 16, 0xFFFFFF, face, "ViviFont.RainFont")
-                            .Dword(0)
-                            .Dword(2)
-                            .DefaultRun("static")
-                            .Run("lower", 16, 0xFFFFFF, face, "{d090da71-5809-11d2-afb3-00a02495c41f}")
-                            .Dword(49)
-                            .Dword(2)
-                            .Raw(ChangedRainBlock())
-                            .Dword(1)
-                            .EndMarker()
-                            .data;
+    Bytes runs;
+    runs.Run("gone", 16, 0xFFFFFF, face, recordtest::kUnknownText).Dword(3).Dword(2).Raw("xyz");
+    runs.Run("progid", 16, 0xFFFFFF, face, "ViviFont.RainFont").Dword(0).Dword(2);
+    runs.DefaultRun("static");
+    runs.Run("lower", 16, 0xFFFFFF, face, "{d090da71-5809-11d2-afb3-00a02495c41f}").Dword(49).Dword(2);
+    runs.Raw(ChangedRainBlock());
     Text text;
+    const Data record = OneLine(3, 4, runs);
     appkit::MemoryArchive archive(record);
     ASSERT_TRUE(text.Serialize(archive, rainOnly));
     EXPECT_TRUE(rainOnly.messages.empty());
     const model::Line& line = *text.LineAt(0);
-    ASSERT_EQ(4u, line.RunCount());
     EXPECT_EQ((std::vector<std::string>{"gone", "progid", "static", "lower"}), modeltest::RunTexts(line));
     for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(IsClass(line.Run(i), recordtest::StaticClass()));
     EXPECT_TRUE(IsClass(line.Run(3), recordtest::RainClass())) << "either case of the registry form";
@@ -204,19 +178,11 @@ TEST_F(RecordReaderTest, FoundEffectsDecideWhetherABlobFollows) {
     auto withSettings = std::make_shared<recordtest::FakeClassLog>(recordtest::kUnknownClass);
     host.Install(recordtest::MakeFakeEffect(plain, false));
     host.Install(recordtest::MakeFakeEffect(withSettings, true));
-    const Data record = Bytes()
-                            .Header()
-                            .Dword(1)
-                            .Dword(3)
-                            .Run("plain", 16, 0xFFFFFF, face, "{11111111-0001-0001-0101-010101010101}")
-                            .Run("settings", 16, 0xFFFFFF, face, recordtest::kUnknownText)
-                            .Dword(5)
-                            .Dword(9)
-                            .Raw("12345")
-                            .DefaultRun("after")
-                            .Dword(1)
-                            .EndMarker()
-                            .data;
+    Bytes runs;
+    runs.Run("plain", 16, 0xFFFFFF, face, "{11111111-0001-0001-0101-010101010101}");
+    runs.Run("settings", 16, 0xFFFFFF, face, recordtest::kUnknownText).Dword(5).Dword(9).Raw("12345");
+    runs.DefaultRun("after");
+    const Data record = OneLine(3, 3, runs);
     Text text;
     ASSERT_TRUE(Load(text, record));
     EXPECT_TRUE(host.messages.empty());
@@ -238,22 +204,12 @@ TEST_F(RecordReaderTest, FoundEffectsDecideWhetherABlobFollows) {
 
 TEST_F(RecordReaderTest, RunFieldsAsTheyAreStored) {
     // A wide-form text, a NUL inside the text and a face that is not installed.
-    const Data record = Bytes()
-                            .Header()
-                            .Dword(1)
-                            .Dword(2)
-                            .Byte(0xFF)
-                            .Raw(Data{0xFE, 0xFF, 0x02, 0xE5, 0x65, 0x2C, 0x67})
-                            .Dword(16)
-                            .Dword(0xFFFFFF)
-                            .String(face)
-                            .String(recordtest::kStaticText)
-                            .Run(std::string("a\0b", 3), 16, 0xFFFFFF, "No Such Face", recordtest::kStaticText)
-                            .Dword(1)
-                            .EndMarker()
-                            .data;
+    Bytes runs;
+    runs.Raw(Data{0xFF, 0xFE, 0xFF, 0x02, 0xE5, 0x65, 0x2C, 0x67});
+    runs.Dword(16).Dword(0xFFFFFF).String(face).String(recordtest::kStaticText);
+    runs.Run(std::string("a\0b", 3), 16, 0xFFFFFF, "No Such Face", recordtest::kStaticText);
     Text text;
-    ASSERT_TRUE(Load(text, record));
+    ASSERT_TRUE(Load(text, OneLine(3, 2, runs)));
     const model::Line& line = *text.LineAt(0);
     ASSERT_EQ(2u, line.RunCount());
     EXPECT_EQ(modeltest::Sjis(L"日本"), line.Run(0).Bytes());
@@ -287,16 +243,11 @@ TEST_F(RecordReaderTest, WrongMagicStopsAfterIt) {
 }
 
 TEST_F(RecordReaderTest, WrongEndMarkerKeepsTheLinesRead) {
-    const Data record = Bytes()
-                            .Header()
-                            .Dword(1)
-                            .Dword(1)
-                            .DefaultRun("kept")
-                            .Dword(1)
-                            .String("{74246CC0-5D40-11D2-B8E1-00A0C96EED8B}")
-                            .data;
+    Bytes record;
+    record.Header().Dword(1).Dword(1).DefaultRun("kept").Dword(1);
+    record.String("{74246CC0-5D40-11D2-B8E1-00A0C96EED8B}");
     Text text;
-    EXPECT_TRUE(Load(text, record));
+    EXPECT_TRUE(Load(text, record.data));
     ASSERT_EQ(1, text.LineCount());
     EXPECT_EQ("kept", LineText(text, 0));
     ASSERT_EQ(1u, host.messages.size());
@@ -334,31 +285,21 @@ TEST_F(RecordReaderTest, FirstByteNotZeroReadsNothing) {
 
 TEST_F(RecordReaderTest, LyingLengthsEndTheLoadWithTheTextUnchanged) {
     const Data head = Bytes().Header().data;
+    // Blobs larger than the data, of a found effect and of an unknown one.
+    Bytes foundBlob;
+    foundBlob.Raw(head).Dword(1).Dword(1).Run("r", 16, 0, face, recordtest::kRainText);
+    foundBlob.Dword(0xFFFFFFF0).Dword(2).Raw(Data(60, 0));
+    Bytes unknownBlob;
+    unknownBlob.Raw(head).Dword(1).Dword(1).Run("u", 16, 0, face, recordtest::kUnknownText);
+    unknownBlob.Dword(0x7FFFFFFF).Dword(2).Raw(Data(60, 0));
     const Data lies[] = {
         // A text string longer than the data.
         Bytes().Raw(head).Dword(1).Dword(1).Byte(0xFF).Raw(Data{0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F}).data,
         // Line and run counts that the data cannot hold.
         Bytes().Raw(head).Dword(0x7FFFFFFF).Dword(0).Dword(1).EndMarker().data,
         Bytes().Raw(head).Dword(1).Dword(0x10000000).DefaultRun("a").Dword(1).EndMarker().data,
-        // A blob larger than the data, for a found effect and for an unknown one.
-        Bytes()
-            .Raw(head)
-            .Dword(1)
-            .Dword(1)
-            .Run("r", 16, 0, face, recordtest::kRainText)
-            .Dword(0xFFFFFFF0)
-            .Dword(2)
-            .Raw(Data(60, 0))
-            .data,
-        Bytes()
-            .Raw(head)
-            .Dword(1)
-            .Dword(1)
-            .Run("u", 16, 0, face, recordtest::kUnknownText)
-            .Dword(0x7FFFFFFF)
-            .Dword(2)
-            .Raw(Data(60, 0))
-            .data,
+        foundBlob.data,
+        unknownBlob.data,
         // Cut inside the background colour, and inside the trailing word.
         Data(head.begin(), head.end() - 2),
         Bytes().Raw(head).Dword(1).Dword(1).DefaultRun("a").Byte(1).data,

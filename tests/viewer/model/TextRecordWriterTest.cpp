@@ -81,20 +81,13 @@ TEST_F(RecordWriterTest, WholeTextCarriesItsBackgroundAndEveryLine) {
     text.AppendLine(std::make_unique<model::Line>());
     AddLine(text, {{modeltest::Sjis(L"日本"), RGB(255, 255, 255)}});
     text.SetBkColor(RGB(1, 2, 3));
-    const std::string face = recordtest::DefaultFace();
-    const Data expected = Bytes()
-                              .Header(3, 0x030201)
-                              .Dword(3)
-                              .Dword(2)
-                              .DefaultRun("ab")
-                              .Run("cd", 16, kRed, face, recordtest::kStaticText)
-                              .Dword(0)
-                              .Dword(1)
-                              .DefaultRun(modeltest::Sjis(L"日本"))
-                              .Dword(1)
-                              .EndMarker()
-                              .data;
-    EXPECT_EQ(expected, Stored(text));
+    Bytes expected;
+    expected.Header(3, 0x030201).Dword(3);
+    expected.Dword(2).DefaultRun("ab").Run("cd", 16, kRed, recordtest::DefaultFace(), recordtest::kStaticText);
+    expected.Dword(0);
+    expected.Dword(1).DefaultRun(modeltest::Sjis(L"日本"));
+    expected.Dword(1).EndMarker();
+    EXPECT_EQ(expected.data, Stored(text));
 }
 
 TEST_F(RecordWriterTest, StringLengthForms) {
@@ -119,32 +112,24 @@ TEST_F(RecordWriterTest, StringLengthForms) {
     }
 }
 
-TEST_F(RecordWriterTest, RangeWithinOneRunHoldsOnlyTheSelectedCharacters) {
+TEST_F(RecordWriterTest, RangesWithinOneLine) {
     Text text;
     AddLine(text, {{"abcdef", RGB(255, 255, 255)}});
     AddLine(text, {{modeltest::Sjis(L"日本語"), RGB(255, 255, 255)}});
+    AddLine(text, {{"ab", RGB(255, 255, 255)}, {"cd", kRed}});
+    // Only the selected characters, and the line is not changed.
     EXPECT_EQ(Bytes().Header().Dword(1).Dword(1).DefaultRun("bcd").Dword(0).EndMarker().data,
               Stored(text, {1, 0}, {4, 0}));
+    EXPECT_EQ("abcdef", text.LineAt(0)->Run(0).Bytes());
     // Columns count characters: a double-byte character is never split.
     EXPECT_EQ(Bytes().Header().Dword(1).Dword(1).DefaultRun(modeltest::Sjis(L"本")).Dword(0).EndMarker().data,
               Stored(text, {1, 1}, {2, 1}));
-    EXPECT_EQ("abcdef", text.LineAt(0)->Run(0).Bytes()) << "the line is not changed";
-}
-
-TEST_F(RecordWriterTest, RangeEndingWhereARunStartsWritesThatRunEmpty) {
-    Text text;
-    AddLine(text, {{"ab", RGB(255, 255, 255)}, {"cd", kRed}});
-    const std::string face = recordtest::DefaultFace();
-    EXPECT_EQ(Bytes()
-                  .Header()
-                  .Dword(1)
-                  .Dword(2)
-                  .DefaultRun("b")
-                  .Run("", 16, kRed, face, recordtest::kStaticText)
-                  .Dword(0)
-                  .EndMarker()
-                  .data,
-              Stored(text, {1, 0}, {2, 0}));
+    // A range that ends where a run starts writes that run without characters.
+    Bytes endsOnABorder;
+    endsOnABorder.Header().Dword(1);
+    endsOnABorder.Dword(2).DefaultRun("b").Run("", 16, kRed, recordtest::DefaultFace(), recordtest::kStaticText);
+    endsOnABorder.Dword(0).EndMarker();
+    EXPECT_EQ(endsOnABorder.data, Stored(text, {1, 2}, {2, 2}));
 }
 
 TEST_F(RecordWriterTest, RangeOverSeveralLines) {
@@ -153,22 +138,14 @@ TEST_F(RecordWriterTest, RangeOverSeveralLines) {
     text.AppendLine(std::make_unique<model::Line>());
     AddLine(text, {{"de", RGB(255, 255, 255)}, {"fg", kRed}});
     AddLine(text, {{"hij", RGB(255, 255, 255)}});
-    const std::string face = recordtest::DefaultFace();
-    const Data expected = Bytes()
-                              .Header()
-                              .Dword(4)
-                              .Dword(1)
-                              .DefaultRun("bc")
-                              .Dword(0)
-                              .Dword(2)
-                              .DefaultRun("de")
-                              .Run("fg", 16, kRed, face, recordtest::kStaticText)
-                              .Dword(1)
-                              .DefaultRun("h")
-                              .Dword(0)
-                              .EndMarker()
-                              .data;
-    EXPECT_EQ(expected, Stored(text, {1, 0}, {1, 3}));
+    Bytes expected;
+    expected.Header().Dword(4);
+    expected.Dword(1).DefaultRun("bc");
+    expected.Dword(0);
+    expected.Dword(2).DefaultRun("de").Run("fg", 16, kRed, recordtest::DefaultFace(), recordtest::kStaticText);
+    expected.Dword(1).DefaultRun("h");
+    expected.Dword(0).EndMarker();
+    EXPECT_EQ(expected.data, Stored(text, {1, 0}, {1, 3}));
     // A range that names no line writes an empty block, still a record.
     EXPECT_EQ(Bytes().Header().Dword(0).Dword(0).EndMarker().data, Stored(text, {0, 2}, {0, 9}));
 }
