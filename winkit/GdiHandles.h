@@ -3,36 +3,13 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "winkit/UniqueHandle.h"
 
 namespace winkit {
 
 // Owns a GDI object (font, bitmap, brush, pen, region) and deletes it.
 template <class Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { reset(); }
-
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void reset(Handle handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
-        handle_ = handle;
-    }
-    Handle release() { return std::exchange(handle_, nullptr); }
-
-private:
-    Handle handle_ = nullptr;
-};
+using GdiObject = UniqueHandle<NullEmptyTraits<Handle, DeleteObject>>;
 
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
@@ -56,28 +33,11 @@ private:
 };
 
 // A memory device context, deleted at scope end.
-class MemoryDC {
+class MemoryDC : public UniqueHandle<NullEmptyTraits<HDC, DeleteDC>> {
 public:
     MemoryDC() = default;
-    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    MemoryDC(MemoryDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryDC& operator=(MemoryDC&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.dc_, nullptr));
-        return *this;
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    ~MemoryDC() { reset(); }
-
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-    void reset(HDC dc = nullptr) {
-        if (dc_) DeleteDC(dc_);
-        dc_ = dc;
-    }
-
-private:
-    HDC dc_ = nullptr;
+    // Creates a context compatible with the given one (null: the screen).
+    explicit MemoryDC(HDC compatibleWith) : UniqueHandle(CreateCompatibleDC(compatibleWith)) {}
 };
 
 // Selects an object into a device context and selects the previous one back at

@@ -5,7 +5,7 @@
 
 #include "appkit/FileArchive.h"
 #include "appkit/framework/Application.h"
-#include "appkit/framework/FileHandle.h"
+#include "winkit/FileHandle.h"
 #include "appkit/framework/StandardMessages.h"
 #include "appkit/framework/View.h"
 
@@ -22,7 +22,7 @@ bool Document::OnNewDocument() {
 }
 
 bool Document::OnOpenDocument(const std::string& path) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    winkit::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         ReportFileError(path, GetLastError());

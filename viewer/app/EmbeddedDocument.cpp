@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "appkit/FileArchive.h"
-#include "appkit/framework/FileHandle.h"
+#include "winkit/FileHandle.h"
 #include "appkit/framework/StandardMessages.h"
 #include "viewer/app/CatalogueRecordHost.h"
 #include "viewer/app/Messages.h"
@@ -48,7 +48,7 @@ bool ExtractAppendedDocument(const std::string& source, const std::string& desti
     const auto document = AppendedDocument(image.bytes, DocumentMarker(GetModuleHandleW(nullptr)));
     if (!document) return false;
 
-    appkit::FileHandle copy(CreateFileA(destination.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    winkit::FileHandle copy(CreateFileA(destination.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!copy || !WriteAll(copy.get(), *document)) {
         ShowMessage(L"部分保存用ファイルの作成に失敗しました", MB_OK | MB_ICONINFORMATION);
@@ -63,7 +63,7 @@ bool ReadDocumentFromViewer(const std::string& path, model::Text& text) {
     copy.SetDeleteOnDestruction(true);
     if (copy.Path().empty() || !ExtractAppendedDocument(path, copy.Path())) return false;
 
-    appkit::FileHandle file(CreateFileA(copy.Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    winkit::FileHandle file(CreateFileA(copy.Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     try {

@@ -3,13 +3,13 @@
 #include <windows.h>
 
 #include "appkit/FileArchive.h"
-#include "appkit/framework/FileHandle.h"
+#include "winkit/FileHandle.h"
 #include "appkit/framework/StandardMessages.h"
 
 namespace viewer {
 
 bool SavePlainText(const std::string& path, model::Text& text, const std::optional<TextRange>& range) {
-    appkit::FileHandle file(
+    winkit::FileHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         appkit::ReportFileError(path, GetLastError());

@@ -4,13 +4,13 @@
 
 #include <new>
 
-#include "appkit/framework/FileHandle.h"
+#include "winkit/FileHandle.h"
 
 namespace viewer {
 
 WholeFile ReadWholeFile(const std::string& path) {
     WholeFile result;
-    appkit::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    winkit::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return result;
     result.status = WholeFile::Status::ShortRead;

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "appkit/FileArchive.h"
-#include "appkit/framework/FileHandle.h"
+#include "winkit/FileHandle.h"
 #include "comkit/ComPtr.h"
 #include "contract/module_identity.h"
 #include "effects/Rain/RainFont.h"
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     {
         model::Text text;
         BuildDemo(text);
-        appkit::FileHandle file(
+        winkit::FileHandle file(
             CreateFileA(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) {
             try {
