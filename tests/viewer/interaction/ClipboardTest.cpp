@@ -3,13 +3,10 @@
 // private data read back into runs, and an empty range refused.
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "appkit/MemoryArchive.h"
 #include "effects/static/StaticFont.h"
-#include "tests/support/System.h"
-#include "tests/support/WinePath.h"
+#include "tests/viewer/interaction/InteractionTestSupport.h"
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "viewer/interaction/ClipboardCopy.h"
 #include "viewer/model/RecordHost.h"
@@ -92,25 +89,10 @@ TEST_F(ClipboardTest, PrivateDataIsALengthThenTheRangesRecord) {
 
 TEST_F(ClipboardTest, TheCopyStaysOnTheClipboardForOtherPrograms) {
     ASSERT_TRUE(interaction::CopyToClipboard(*text_, {1, 0}, {1, 1}));
-    char folder[MAX_PATH] = {};
-    ASSERT_NE(0u, GetTempPathA(MAX_PATH, folder));
-    const std::string file = std::string(folder) + "quillon-clipboard.bin";
-    ASSERT_EQ(0, testsupport::RunProcess(L"\"" + testsupport::WindowsPath(CLIPBOARD_READER_PATH) + L"\" \"" +
-                                         std::wstring(file.begin(), file.end()) + L"\""));
-    std::ifstream in(file, std::ios::binary);
-    const Bytes read{std::istreambuf_iterator<char>(in), {}};
-    in.close();
-    DeleteFileA(file.c_str());
-
-    Bytes expected;
-    for (const Bytes& format : {BytesOf(interaction::RenderPlainText(*text_, {1, 0}, {1, 1}).get()),
-                                BytesOf(interaction::RenderPrivateFormat(*text_, {1, 0}, {1, 1}).get())}) {
-        const auto size = static_cast<std::uint32_t>(format.size());
-        expected.insert(expected.end(), reinterpret_cast<const std::uint8_t*>(&size),
-                        reinterpret_cast<const std::uint8_t*>(&size) + 4);
-        expected.insert(expected.end(), format.begin(), format.end());
-    }
-    EXPECT_EQ(expected, read);
+    const auto read = interactiontest::ReadClipboardInAnotherProgram();
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(BytesOf(interaction::RenderPlainText(*text_, {1, 0}, {1, 1}).get()), read->text);
+    EXPECT_EQ(BytesOf(interaction::RenderPrivateFormat(*text_, {1, 0}, {1, 1}).get()), read->writer);
 }
 
 TEST_F(ClipboardTest, AnEmptyRangeLeavesTheClipboardAlone) {

@@ -51,10 +51,8 @@ protected:
         dialog_ = dialog ? dialog->Handle() : nullptr;
         return dialog_;
     }
-    void Command(int id) { SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-    void Check(int id) {
-        SendMessageA(GetDlgItem(dialog_, id), BM_CLICK, 0, 0);
-    }
+    void Command(int id) { PressButton(dialog_, id); }
+    void Check(int id) { ClickControl(dialog_, id); }
     // Types the text and presses Find; answers the message boxes shown.
     std::vector<appkit::MessageBoxRequest> Find(const std::string& text) {
         std::vector<appkit::MessageBoxRequest> boxes;
@@ -62,20 +60,10 @@ protected:
             boxes.push_back(box);
             return IDOK;
         });
-        SetDlgItemTextA(dialog_, IDC_FIND_TEXT, text.c_str());
-        Command(IDC_FIND_RUN);
+        TypeAndFind(dialog_, text);
         return boxes;
     }
-    std::vector<std::string> ListEntries() const {
-        std::vector<std::string> entries;
-        const HWND combo = GetDlgItem(dialog_, IDC_FIND_TEXT);
-        for (LRESULT i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i) {
-            char entry[64] = {};
-            SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
-            entries.push_back(entry);
-        }
-        return entries;
-    }
+    std::vector<std::string> ListEntries() const { return HistoryEntries(dialog_); }
     static interaction::RegistComboEntry StoredHistory() {
         interaction::RegistComboEntry history;
         history.SetSection(interaction::kFindHistorySection);

@@ -1,10 +1,14 @@
 // What the interaction tests share: effects with simple geometry that log
-// what the mouse did to them, texts built from them, and a stand-in for the
-// view window that records what the interaction asked of it.
+// what the mouse did to them, texts built from them, a stand-in for the
+// view window that records what the interaction asked of it, the find
+// dialog driven through its controls, and the clipboard as a second program
+// reads it.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -121,5 +125,20 @@ public:
 private:
     interaction::VisibleLines layout_;
 };
+
+// The find dialog's controls used as the user would: a button pressed, a
+// radio or check box clicked, a text typed and Find pressed, the history list.
+void PressButton(HWND dialog, int id);
+void ClickControl(HWND dialog, int id);
+void TypeAndFind(HWND dialog, const std::string& text);
+std::vector<std::string> HistoryEntries(HWND dialog);
+
+// The clipboard's CF_TEXT and "OndelleWriter ver1.0" data as the second
+// program (CLIPBOARD_READER_PATH) found them; none when either was missing.
+struct ClipboardData {
+    std::vector<std::uint8_t> text;
+    std::vector<std::uint8_t> writer;
+};
+std::optional<ClipboardData> ReadClipboardInAnotherProgram();
 
 }  // namespace interactiontest

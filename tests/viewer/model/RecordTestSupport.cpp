@@ -8,7 +8,7 @@
 #include "effectbase/EffectObject.h"
 #include "effects/Rain/RainFont.h"
 #include "effects/static/StaticFont.h"
-#include "viewer/model/Paragraph.h"
+#include "tests/viewer/model/ModelTestSupport.h"
 
 namespace recordtest {
 
@@ -16,6 +16,43 @@ const CLSID kUnknownClass = {0x0BADC0DE, 0x1234, 0x5678, {0x9A, 0xBC, 0xDE, 0xF0
 
 const CLSID& StaticClass() { return contract::Identity(contract::Module::Static).clsid; }
 const CLSID& RainClass() { return contract::Identity(contract::Module::Rain).clsid; }
+
+std::unique_ptr<model::Paragraph> RainRun(std::string bytes, BYTE decay, BYTE drops) {
+    auto run = modeltest::MakeRun(std::move(bytes), RGB(255, 0, 0));
+    run->SetPoints(24);
+    run->SetEffect(comkit::ComPtr<IViviFont>(new effectbase::EffectObject<RainFont>));
+    const auto settings = comkit::ComPtr<IViviFont>(run->Effect()).As<IViviFontProperty>(IID_IViviFontProperty);
+    tagPersistMemory* saved = nullptr;
+    settings->SaveProperty(&saved);
+    const comkit::TaskMem<tagPersistMemory> record(saved);
+    auto* block = reinterpret_cast<RainBlock*>(record->pData);
+    block->decay = decay;
+    block->drops = drops;
+    settings->LoadProperty(record.get());
+    return run;
+}
+
+RunKept Summary(const model::Paragraph& run) {
+    RunKept stored{run.Bytes(), run.Points(), run.Color(), run.BkColor(), run.FaceName(), {}, {}};
+    run.Effect()->GetCLSID(&stored.clsid);
+    const auto settings = comkit::ComPtr<IViviFont>(run.Effect()).As<IViviFontProperty>(IID_IViviFontProperty);
+    tagPersistMemory* saved = nullptr;
+    if (settings && SUCCEEDED(settings->SaveProperty(&saved))) {
+        const comkit::TaskMem<tagPersistMemory> record(saved);
+        stored.settings.assign(record->pData, record->pData + record->nSize);
+    }
+    return stored;
+}
+
+std::vector<std::vector<RunKept>> Summary(const model::Text& text) {
+    std::vector<std::vector<RunKept>> lines;
+    for (int i = 0; i < text.LineCount(); ++i) {
+        const model::Line& line = *text.LineAt(i);
+        lines.emplace_back();
+        for (std::size_t r = 0; r < line.RunCount(); ++r) lines.back().push_back(Summary(line.Run(r)));
+    }
+    return lines;
+}
 
 TestRecordHost TestRecordHost::WithStaticAndRain() {
     TestRecordHost host;

@@ -1,6 +1,7 @@
 // What the record tests share: a record host with prototypes of its own and
 // a log of the messages it was asked to show, effects of any class (with
-// settings or without) whose clones report to a shared log, and a builder of
+// settings or without) whose clones report to a shared log, Rain runs with
+// settings of their own and what a record keeps of runs, and a builder of
 // expected bytes.
 #pragma once
 
@@ -13,7 +14,9 @@
 #include "comkit/ComObject.h"
 #include "comkit/ComPtr.h"
 #include "viewer/model/DefaultEffect.h"
+#include "viewer/model/Paragraph.h"
 #include "viewer/model/RecordHost.h"
+#include "viewer/model/Text.h"
 
 namespace recordtest {
 
@@ -66,6 +69,25 @@ struct FakeClassLog {
 
 // A prototype of the class, with settings (IViviFontProperty) or without.
 comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<FakeClassLog> log, bool withSettings);
+
+// A red 24-point run of `bytes` drawn by Rain with the given decay and drops.
+std::unique_ptr<model::Paragraph> RainRun(std::string bytes, BYTE decay, BYTE drops);
+
+// What a run record keeps of a run, and the record its effect saves.
+struct RunKept {
+    std::string bytes;
+    int points;
+    COLORREF color;
+    COLORREF bkColor;
+    std::string face;
+    CLSID clsid;
+    std::vector<std::uint8_t> settings;
+
+    friend bool operator==(const RunKept&, const RunKept&) = default;
+};
+RunKept Summary(const model::Paragraph& run);
+// Line by line, run by run.
+std::vector<std::vector<RunKept>> Summary(const model::Text& text);
 
 // New runs get a stand-in for Static that measures nothing, for tests that
 // read many records and are about the reading, not about drawing.
