@@ -14,7 +14,6 @@
 #include <random>
 
 #include "appkit/MemoryArchive.h"
-#include "comkit/TaskMem.h"
 #include "effectbase/EffectObject.h"
 #include "effects/Rain/RainFont.h"
 #include "tests/appkit/AllocationWatch.h"
@@ -134,10 +133,7 @@ protected:
         Text text;
         auto first = std::make_unique<model::Line>();
         first->AppendRun(modeltest::MakeRun("Quill "));
-        auto rain = modeltest::MakeRun(modeltest::Sjis(L"雨の日"), RGB(0, 128, 255));
-        rain->SetPoints(20);
-        rain->SetEffect(comkit::ComPtr<IViviFont>(new effectbase::EffectObject<RainFont>));
-        first->AppendRun(std::move(rain));
+        first->AppendRun(recordtest::RainRun(modeltest::Sjis(L"雨の日"), 4, 12));
         text.AppendLine(std::move(first));
         text.AppendLine(std::make_unique<model::Line>());
         auto last = std::make_unique<model::Line>();

@@ -3,11 +3,8 @@
 // record, and records whose lengths lie.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "appkit/FileArchive.h"
 #include "appkit/MemoryArchive.h"
-#include "comkit/TaskMem.h"
 #include "effectbase/EffectObject.h"
 #include "effects/Rain/RainFont.h"
 #include "tests/viewer/model/ModelTestSupport.h"
@@ -25,22 +22,8 @@ using Data = std::vector<std::uint8_t>;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
 
-Data RainBlockOf(IViviFont* effect) {
-    const auto settings = comkit::ComPtr<IViviFont>(effect).As<IViviFontProperty>(IID_IViviFontProperty);
-    tagPersistMemory* saved = nullptr;
-    if (!settings || FAILED(settings->SaveProperty(&saved))) return {};
-    const comkit::TaskMem<tagPersistMemory> record(saved);
-    return Data(record->pData, record->pData + record->nSize);
-}
-
 // A Rain block unlike the defaults.
-Data ChangedRainBlock() {
-    const comkit::ComPtr<IViviFont> rain(new effectbase::EffectObject<RainFont>);
-    Data block = RainBlockOf(rain.get());
-    block[offsetof(RainBlock, decay)] = 7;
-    block[offsetof(RainBlock, drops)] = 9;
-    return block;
-}
+Data ChangedRainBlock() { return recordtest::Summary(*recordtest::RainRun("x", 7, 9)).settings; }
 
 // A record of one line of `count` run records.
 Data OneLine(std::uint32_t version, std::uint32_t count, const Bytes& runs) {
@@ -127,7 +110,7 @@ TEST_F(RecordReaderTest, VersionTwoKeepsTheTextsBackgroundAndReadsBlobs) {
     const model::Line& line = *text.LineAt(0);
     ASSERT_EQ(2u, line.RunCount());
     EXPECT_TRUE(IsClass(line.Run(0), recordtest::RainClass()));
-    EXPECT_EQ(block, RainBlockOf(line.Run(0).Effect()));
+    EXPECT_EQ(block, recordtest::Summary(line.Run(0)).settings);
     EXPECT_EQ(RGB(0, 0, 128), line.Run(0).BkColor());
     EXPECT_EQ("still", line.Run(1).Bytes());
     EXPECT_TRUE(IsClass(line.Run(1), recordtest::StaticClass()));
@@ -168,7 +151,7 @@ TEST_F(RecordReaderTest, BlobsFollowUnknownClassesButNeverStatic) {
     EXPECT_EQ((std::vector<std::string>{"gone", "progid", "static", "lower"}), modeltest::RunTexts(line));
     for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(IsClass(line.Run(i), recordtest::StaticClass()));
     EXPECT_TRUE(IsClass(line.Run(3), recordtest::RainClass())) << "either case of the registry form";
-    EXPECT_EQ(ChangedRainBlock(), RainBlockOf(line.Run(3).Effect()));
+    EXPECT_EQ(ChangedRainBlock(), recordtest::Summary(line.Run(3)).settings);
     // The ProgID-like text was never looked up.
     EXPECT_EQ(3, rainOnly.lookups);
 }

@@ -2,12 +2,7 @@
 // a range, run records with the three length forms, and property blobs.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "appkit/MemoryArchive.h"
-#include "comkit/TaskMem.h"
-#include "effectbase/EffectObject.h"
-#include "effects/Rain/RainFont.h"
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "tests/viewer/model/RecordTestSupport.h"
 #include "viewer/model/Text.h"
@@ -44,8 +39,8 @@ protected:
         for (const auto& [bytes, color] : runs) modeltest::AddRun(*line, bytes, color);
         text.AppendLine(std::move(line));
     }
-    static std::unique_ptr<model::Paragraph> RunWith(comkit::ComPtr<IViviFont> effect, std::string bytes = "ab") {
-        auto run = modeltest::MakeRun(bytes);
+    static std::unique_ptr<model::Paragraph> RunWith(comkit::ComPtr<IViviFont> effect) {
+        auto run = modeltest::MakeRun("ab");
         run->SetEffect(std::move(effect));
         return run;
     }
@@ -151,22 +146,13 @@ TEST_F(RecordWriterTest, RangeOverSeveralLines) {
 }
 
 TEST_F(RecordWriterTest, EffectWithSettingsCarriesItsSavedRecord) {
-    comkit::ComPtr<IViviFont> rain(new effectbase::EffectObject<RainFont>);
-    const auto settings = rain.As<IViviFontProperty>(IID_IViviFontProperty);
-    tagPersistMemory* saved = nullptr;
-    ASSERT_EQ(S_OK, settings->SaveProperty(&saved));
-    const comkit::TaskMem<tagPersistMemory> record(saved);
-    ASSERT_EQ(49, record->nSize);
-    const Data block(record->pData, record->pData + record->nSize);
-
-    const auto run = RunWith(rain);
-    EXPECT_EQ(Bytes()
-                  .Run("ab", 16, 0xFFFFFF, recordtest::DefaultFace(), recordtest::kRainText)
-                  .Dword(49)
-                  .Dword(2)
-                  .Raw(block)
-                  .data,
-              StoredRun(*run));
+    const auto run = recordtest::RainRun("ab", 7, 9);
+    const Data block = recordtest::Summary(*run).settings;
+    ASSERT_EQ(49u, block.size());
+    Bytes expected;
+    expected.Run("ab", 24, RGB(255, 0, 0), recordtest::DefaultFace(), recordtest::kRainText);
+    expected.Dword(49).Dword(2).Raw(block);
+    EXPECT_EQ(expected.data, StoredRun(*run));
 }
 
 TEST_F(RecordWriterTest, SaveThatGivesNoUsableRecordWritesAnEmptyBlob) {
