@@ -11,16 +11,25 @@ source "$(dirname "$0")/wine-env.sh" "$2"
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 
+japanese_faces() {
+    printf '"%s"="%s"\r\n' "ＭＳ Ｐゴシック" IPAPGothic "ＭＳ ゴシック" IPAGothic \
+        "ＭＳ Ｐ明朝" IPAPMincho "ＭＳ 明朝" IPAMincho
+}
+
 make_prefix() {
     mkdir -p "$quillon_state"
     quiet "${quillon_wine[@]}" wineboot -i
     quiet wineserver -w
-    # Japanese face names the documents use, mapped to the IPA fonts installed here.
-    local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
-    quiet "${quillon_wine[@]}" reg add "$subst" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f
-    quiet "${quillon_wine[@]}" reg add "$subst" /v "ＭＳ ゴシック" /d IPAGothic /f
-    quiet "${quillon_wine[@]}" reg add "$subst" /v "ＭＳ Ｐ明朝" /d IPAPMincho /f
-    quiet "${quillon_wine[@]}" reg add "$subst" /v "ＭＳ 明朝" /d IPAMincho /f
+    # Japanese face names the documents use, mapped to the IPA fonts installed
+    # here. regedit reads the names from a UTF-16 file; command-line arguments
+    # would pass through the Unix locale, which may lack Japanese.
+    local faces="$quillon_state/japanese-faces.reg"
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+        japanese_faces
+    } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$faces"
+    quiet "${quillon_wine[@]}" regedit /S "$(echo "Z:$faces" | tr / '\\')"
     # Without a window manager, unmanaged windows close in 0.1 s instead of 2 s.
     quiet "${quillon_wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
     quiet wineserver -w
