@@ -1,4 +1,4 @@
-// The catalogue built from the registered Static module: through the
+// The catalogue built from the registered Static and Rain modules: through the
 // system's category manager, through stand-in managers, and by the registry
 // scan over a private classes root.
 #include <gtest/gtest.h>
@@ -23,6 +23,8 @@ namespace {
 using viewer::EffectCatalogue;
 
 const CLSID& StaticClsid() { return contract::Identity(contract::Module::Static).clsid; }
+const CLSID& RainClsid() { return contract::Identity(contract::Module::Rain).clsid; }
+const wchar_t kRainText[] = L"{D090DA71-5809-11D2-AFB3-00A02495C41F}";
 const CLSID kNotInstalled = {0x0BADF00D, 0x1111, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x01}};
 const wchar_t kStaticText[] = L"{B56C4950-54CC-11D2-B8E1-00A0C96EED8B}";
 const wchar_t kNotInstalledText[] = L"{0BADF00D-1111-4000-8000-000000000001}";
@@ -42,12 +44,17 @@ struct MessageRecorder {
 
 class EffectCatalogueTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_EQ(0, Regsvr32(L"/s")); }
-    static void TearDownTestSuite() { EXPECT_EQ(0, Regsvr32(L"/u /s")); }
+    static void SetUpTestSuite() {
+        for (const char* module : kModules) ASSERT_EQ(0, Regsvr32(L"/s", module));
+    }
+    static void TearDownTestSuite() {
+        for (const char* module : kModules) EXPECT_EQ(0, Regsvr32(L"/u /s", module));
+    }
 
 private:
-    static int Regsvr32(const wchar_t* flags) {
-        const std::wstring module = testsupport::WindowsPath(STATIC_MODULE_PATH);
+    static constexpr const char* kModules[] = {STATIC_MODULE_PATH, RAIN_MODULE_PATH};
+    static int Regsvr32(const wchar_t* flags, const char* unixPath) {
+        const std::wstring module = testsupport::WindowsPath(unixPath);
         return testsupport::RunProcess(std::wstring(L"regsvr32.exe ") + flags + L" \"" + module + L"\"");
     }
 };
@@ -64,13 +71,13 @@ void CreateKey(HKEY root, const std::wstring& path) {
     RegCloseKey(key);
 }
 
-TEST_F(EffectCatalogueTest, TheCategoryManagerYieldsTheStaticPrototype) {
+TEST_F(EffectCatalogueTest, TheCategoryManagerYieldsTheStaticAndRainPrototypes) {
     MessageRecorder messages;
     EffectCatalogue catalogue;
     catalogue.BuildEffectCatalogue(messages.Sink());
     EXPECT_TRUE(messages.shown.empty());
-    IViviFont* prototype = catalogue.FindEffectByClsid(StaticClsid());
-    EXPECT_TRUE(Answers(prototype, StaticClsid()));
+    EXPECT_TRUE(Answers(catalogue.FindEffectByClsid(StaticClsid()), StaticClsid()));
+    EXPECT_TRUE(Answers(catalogue.FindEffectByClsid(RainClsid()), RainClsid()));
     EXPECT_EQ(nullptr, catalogue.FindEffectByClsid(kNotInstalled));
 
     catalogue.ReleaseEffectCatalogue();
@@ -187,10 +194,12 @@ protected:
 TEST_F(RegistryScan, CreatesTheClassesThatListTheCategory) {
     const std::wstring listed = L"\\Implemented Categories\\" + std::wstring(kCategoryText);
     EffectCatalogue catalogue;
-    EXPECT_EQ(1u, Scan({L"CLSID\\" + std::wstring(kNotInstalledText) + listed,
-                        L"CLSID\\" + std::wstring(kStaticText) + listed},
+    EXPECT_EQ(2u, Scan({L"CLSID\\" + std::wstring(kNotInstalledText) + listed,
+                        L"CLSID\\" + std::wstring(kStaticText) + listed,
+                        L"CLSID\\" + std::wstring(kRainText) + listed},
                        catalogue));
     EXPECT_TRUE(Answers(catalogue.FindEffectByClsid(StaticClsid()), StaticClsid()));
+    EXPECT_TRUE(Answers(catalogue.FindEffectByClsid(RainClsid()), RainClsid()));
 
     EffectCatalogue lowerCase;
     EXPECT_EQ(1u, Scan({L"CLSID\\" + std::wstring(kStaticText) +
