@@ -110,4 +110,14 @@ std::vector<std::string> RunTexts(const model::Line& line) {
     return texts;
 }
 
+std::vector<std::string> LineTexts(model::Text& text) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < text.LineCount(); ++i) {
+        std::string bytes;
+        text.LineAt(i)->GetText(bytes);
+        lines.push_back(bytes);
+    }
+    return lines;
+}
+
 }  // namespace modeltest

@@ -14,6 +14,7 @@
 #include "viewer/model/DefaultEffect.h"
 #include "viewer/model/Line.h"
 #include "viewer/model/Paragraph.h"
+#include "viewer/model/Text.h"
 
 namespace modeltest {
 
@@ -138,6 +139,8 @@ std::unique_ptr<model::Paragraph> MakeRun(std::string_view bytes, COLORREF color
 void AddRun(model::Line& line, std::string_view bytes, COLORREF color = RGB(255, 255, 255));
 // The runs' texts, left to right.
 std::vector<std::string> RunTexts(const model::Line& line);
+// The lines' texts, top to bottom.
+std::vector<std::string> LineTexts(model::Text& text);
 
 inline constexpr COLORREF kStyleX = RGB(255, 255, 255);
 inline constexpr COLORREF kStyleY = RGB(255, 0, 0);

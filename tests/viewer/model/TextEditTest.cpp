@@ -24,15 +24,7 @@ protected:
         return text;
     }
 
-    static Lines LinesOf(Text& text) {
-        Lines lines;
-        for (int i = 0; i < text.LineCount(); ++i) {
-            std::string bytes;
-            text.LineAt(i)->GetText(bytes);
-            lines.push_back(bytes);
-        }
-        return lines;
-    }
+    static Lines LinesOf(Text& text) { return modeltest::LineTexts(text); }
 };
 
 TEST_F(TextEditTest, DeleteCharAtALineEndJoinsTheNextLine) {
