@@ -21,8 +21,8 @@ make_prefix() {
     quiet "${quillon_wine[@]}" wineboot -i
     quiet wineserver -w
     # Japanese face names the documents use, mapped to the IPA fonts installed
-    # here. regedit reads the names from a UTF-16 file; command-line arguments
-    # would pass through the Unix locale, which may lack Japanese.
+    # here. regedit reads the names from a UTF-16 file; command-line arguments would
+    # pass through the Unix locale, which may lack Japanese.
     local faces="$quillon_state/japanese-faces.reg"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'

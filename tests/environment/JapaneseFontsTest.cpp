@@ -1,31 +1,34 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "winkit/GdiHandles.h"
 
 namespace {
 
 TEST(Environment, RunsInTheJapaneseCodePage) { EXPECT_EQ(932u, GetACP()); }
 
-// Documents name these faces; they must reach an IPA face that draws kanji,
-// not a fallback font that draws Japanese as boxes.
-TEST(Environment, TheDocumentsJapaneseFacesDrawKanjiInAnIpaFace) {
-    for (const char* face : {"ＭＳ Ｐゴシック", "ＭＳ ゴシック"}) {
-        LOGFONTA description{};
+// Documents name these faces: they must reach the IPA face of their kind,
+// proportional for "Ｐ", drawing kanji rather than boxes.
+TEST(Environment, TheDocumentsJapaneseFacesReachTheirIpaFaces) {
+    const struct {
+        const wchar_t* face;
+        bool proportional;
+    } faces[] = {{L"ＭＳ Ｐゴシック", true}, {L"ＭＳ ゴシック", false}};
+    for (const auto& [face, proportional] : faces) {
+        SCOPED_TRACE(testing::Message() << "face " << static_cast<int>(proportional));
+        LOGFONTW description{};
         description.lfHeight = -24;
         description.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(description.lfFaceName, face, LF_FACESIZE);
-        winkit::Font font(CreateFontIndirectA(&description));
+        lstrcpynW(description.lfFaceName, face, LF_FACESIZE);
+        winkit::Font font(CreateFontIndirectW(&description));
         winkit::ScreenDC screen;
         winkit::Selection selected(screen.get(), font.get());
-        char used[LF_FACESIZE] = {};
-        GetTextFaceA(screen.get(), LF_FACESIZE, used);
-        const std::string name = used;
-        EXPECT_NE(std::string::npos, name.find("IPA")) << face << " -> " << name;
+        TEXTMETRICW metrics{};
+        ASSERT_TRUE(GetTextMetricsW(screen.get(), &metrics));
+        // The bit named "fixed pitch" is set for variable-pitch fonts.
+        EXPECT_EQ(proportional, (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) != 0);
         WORD glyph = 0;
-        ASSERT_EQ(1u, GetGlyphIndicesW(screen.get(), L"日", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS)) << face;
-        EXPECT_NE(0xFFFF, glyph) << face;
+        ASSERT_EQ(1u, GetGlyphIndicesW(screen.get(), L"日", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS));
+        EXPECT_NE(0xFFFF, glyph);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "comkit/TaskMem.h"
+#include "winkit/AnsiText.h"
 
 namespace testsupport {
 
@@ -21,11 +22,13 @@ STDMETHODIMP TestFontCache::GetFontIndirect(tagPassLOGFONT* logFont, HFONT* font
     return S_OK;
 }
 
-TestRun::TestRun(std::wstring initial, int pixelHeight, const char* face) : text(std::move(initial)) {
+TestRun::TestRun(std::wstring initial, int pixelHeight, std::wstring_view face) : text(std::move(initial)) {
     font.lfHeight = -pixelHeight;
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    std::strncpy(font.lfFaceName, face, sizeof font.lfFaceName - 1);
+    // Faces travel in the hosts' code page, 932, whatever the process's is.
+    const std::string bytes = winkit::ToAnsi(face, 932);
+    std::strncpy(font.lfFaceName, bytes.c_str(), sizeof font.lfFaceName - 1);
 }
 
 STDMETHODIMP TestRun::QueryInterface(REFIID iid, void** out) {

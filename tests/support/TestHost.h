@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "contract/contract.h"
@@ -27,7 +28,7 @@ private:
 class TestRun final : public IParagraphAccess {
 public:
     // Pixel height; the face defaults to the Japanese UI face of the documents.
-    explicit TestRun(std::wstring text = L"", int pixelHeight = 36, const char* face = "ＭＳ Ｐゴシック");
+    explicit TestRun(std::wstring text = L"", int pixelHeight = 36, std::wstring_view face = L"ＭＳ Ｐゴシック");
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
     STDMETHODIMP_(ULONG) AddRef() override { return 0; }
