@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-
 #include "tests/appkit/framework/ProbeApp.h"
 
 namespace probe {
@@ -32,20 +30,5 @@ void ProbeTest::TearDown() {
     DrainQueue();
     RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + ProbeApp::kCompany).c_str());
 }
-
-ScratchFile::ScratchFile() {
-    char folder[MAX_PATH];
-    char name[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    GetTempFileNameA(folder, "prb", 0, name);
-    path_ = name;
-    DeleteFileA(name);
-}
-
-ScratchFile::ScratchFile(const std::string& bytes) : ScratchFile() {
-    std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-ScratchFile::~ScratchFile() { DeleteFileA(path_.c_str()); }
 
 }  // namespace probe

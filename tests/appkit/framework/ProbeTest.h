@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ScratchFile.h"
+
 namespace probe {
 
 // Every test starts with an empty event log, no settings of the probe
@@ -15,19 +17,6 @@ protected:
     void TearDown() override;
 };
 
-// A file in the temporary folder, deleted at scope end.
-class ScratchFile {
-public:
-    explicit ScratchFile(const std::string& bytes);
-    // A path where no file is.
-    ScratchFile();
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-    ~ScratchFile();
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using testsupport::ScratchFile;
 
 }  // namespace probe

@@ -124,21 +124,6 @@ DialogAnswer::DialogAnswer(std::optional<std::string> path)
           return path;
       }) {}
 
-ScratchFile::ScratchFile() {
-    char folder[MAX_PATH];
-    char name[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    GetTempFileNameA(folder, "vat", 0, name);
-    path_ = name;
-    DeleteFileA(name);
-}
-
-ScratchFile::ScratchFile(const std::string& bytes) : ScratchFile() {
-    std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-ScratchFile::~ScratchFile() { DeleteFileA(path_.c_str()); }
-
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});

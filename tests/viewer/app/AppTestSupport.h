@@ -21,6 +21,7 @@
 #include "appkit/framework/SingleDocTemplate.h"
 #include "comkit/ComObject.h"
 #include "contract/contract.h"
+#include "tests/support/ScratchFile.h"
 #include "viewer/app/QuillonApp.h"
 #include "viewer/app/QuillonDoc.h"
 #include "viewer/app/QuillonView.h"
@@ -125,19 +126,7 @@ private:
     appkit::ScopedFileDialogAnswer answer_;
 };
 
-// A path in the temporary folder, its file deleted at scope end.
-class ScratchFile {
-public:
-    ScratchFile();  // no file there yet
-    explicit ScratchFile(const std::string& bytes);
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-    ~ScratchFile();
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using testsupport::ScratchFile;
 
 // Every byte of a file; empty when there is none.
 std::string ReadFileBytes(const std::string& path);
