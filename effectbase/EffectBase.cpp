@@ -4,65 +4,48 @@
 #include <cstring>
 
 #include "comkit/ComPtr.h"
-#include "effectbase/IdentityAnswers.h"
 
 namespace effectbase {
 
 STDMETHODIMP EffectBase::Clone(IViviFont** clone) {
     if (!clone) return E_POINTER;
     *clone = nullptr;
-    EffectBase* copy = CreateSibling();
-    if (!copy) return E_OUTOFMEMORY;
-    const std::span<BYTE> from = PropertyBytes();
-    std::memcpy(copy->PropertyBytes().data(), from.data(), from.size());
-    copy->AddRef();
-    *clone = copy;
-    return S_OK;
+    return Guarded([&] {
+        EffectBase* copy = CreateSibling();
+        if (!copy) return E_OUTOFMEMORY;
+        const std::span<BYTE> from = PropertyBytes();
+        std::memcpy(copy->PropertyBytes().data(), from.data(), from.size());
+        copy->TakeWorkingCopies(false);
+        copy->AddRef();
+        *clone = copy;
+        return S_OK;
+    });
 }
 
-STDMETHODIMP EffectBase::SetParagraph(IParagraphAccess* paragraph) {
-    extent_.SetParagraph(paragraph);
-    // Through the object's own table, so that a class's own ChangeParagraph runs.
-    return static_cast<IViviFont*>(this)->ChangeParagraph();
-}
-
-STDMETHODIMP EffectBase::ChangeParagraph() {
-    extent_.Measure();
-    extent_.ResetWidthCache();
+void EffectBase::RunChanged() {
     if (surfaceDC) {
         ReleaseTextBitmap();
         BuildTextBitmap();
     }
-    return S_OK;
-}
-
-STDMETHODIMP EffectBase::SetFontManager(IFontManager* fontManager) {
-    extent_.SetFontManager(fontManager);
-    return S_OK;
 }
 
 STDMETHODIMP EffectBase::UpdateTextFace(HDC dc, POINT point) {
     return static_cast<IViviFont*>(this)->DrawTextFace(dc, point);
 }
 
-STDMETHODIMP EffectBase::GetDrawingArea(SIZE* size) {
-    if (!size) return E_POINTER;
-    *size = extent_.Extent();
+STDMETHODIMP EffectBase::MouseEnter() {
+    hovered_ = true;
+    TakeWorkingCopies(true);
+    Entered();
     return S_OK;
 }
 
-STDMETHODIMP EffectBase::GetWidth(int n, int* width) {
-    if (!width) return E_POINTER;
-    *width = extent_.GetPrefixWidth(n);
+STDMETHODIMP EffectBase::MouseLeave() {
+    hovered_ = false;
+    TakeWorkingCopies(false);
+    Left();
     return S_OK;
 }
-
-STDMETHODIMP EffectBase::Version(int* version) { return AnswerVersion(version); }
-STDMETHODIMP EffectBase::Name(short** name) { return AnswerName(Identity(), name); }
-STDMETHODIMP EffectBase::Description(short** description) { return AnswerDescription(Identity(), description); }
-STDMETHODIMP EffectBase::Author(short** author) { return AnswerAuthor(author); }
-STDMETHODIMP EffectBase::Icon(HICON* icon) { return AnswerIcon(Identity(), icon); }
-STDMETHODIMP EffectBase::GetCLSID(CLSID* clsid) { return AnswerClsid(Identity(), clsid); }
 
 STDMETHODIMP EffectBase::SaveProperty(tagPersistMemory** record) {
     if (!record) return E_POINTER;
@@ -83,6 +66,8 @@ STDMETHODIMP EffectBase::LoadProperty(tagPersistMemory* record) {
         return S_OK;
     std::memcpy(block.data(), record->pData, block.size());
     PropertiesLoaded();
+    // Runs are made by Clone and LoadProperty: the stored settings show at once.
+    TakeWorkingCopies(hovered_);
     return static_cast<IViviFont*>(this)->ChangeParagraph();
 }
 
@@ -94,7 +79,7 @@ STDMETHODIMP EffectBase::OpenPropertyDlg(HWND owner) {
                                 editor.put_void())))
         return S_OK;
     editor->SetTarget(static_cast<IViviFont*>(this));
-    editor->SetSample(extent_.Paragraph());
+    editor->SetSample(Extent().Paragraph());
     int result = 0;
     if (FAILED(editor->DoModal(owner, &result)) || result != 1) return S_OK;
 
@@ -114,13 +99,16 @@ STDMETHODIMP EffectBase::SetVVLF(tagAnonyVVLF* record, LONG) {
     if (!record || record->nVersion != contract::kAnonyVVLFVersion ||
         record->nSize != static_cast<long>(block.size()) + contract::kRecordOverhead)
         return E_UNEXPECTED;
-    ApplyParameters({record->pData, block.size()});
-    return S_OK;
+    return Guarded([&] {
+        ApplyParameters({record->pData, block.size()});
+        return S_OK;
+    });
 }
 
 void EffectBase::ApplyParameters(std::span<const BYTE> parameters) {
     std::memcpy(PropertyBytes().data(), parameters.data(), parameters.size());
     PropertiesLoaded();
+    TakeWorkingCopies(false);
     static_cast<IViviFont*>(this)->ChangeParagraph();
 }
 
@@ -144,8 +132,10 @@ STDMETHODIMP EffectBase::SetDefault() {
 }
 
 STDMETHODIMP EffectBase::Activate() {
-    BuildTextBitmap();
-    return S_OK;
+    return Guarded([this] {
+        BuildTextBitmap();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP EffectBase::Deactivate() {

@@ -1,40 +1,25 @@
-// What every effect class shares: the COM identity and interface map, binding
-// to the host's run and font cache, measuring, the identity methods, the
-// property records, activation and the property-editor road. A class adds its
-// property block, its surfaces and its drawing through the hooks below, and is
-// instantiated as EffectObject<Class> (EffectObject.h).
+// What every effect class with a property block shares beyond the bound
+// half: the property records, activation, hover and the property-editor road.
+// A class adds its property block, its working copies, its surfaces and its
+// drawing through the hooks below, and is instantiated as
+// EffectObject<Class> (EffectObject.h).
 #pragma once
 
 #include <span>
 
-#include "comkit/ComObject.h"
-#include "contract/contract.h"
-#include "contract/module_identity.h"
-#include "effectbase/TextExtent.h"
+#include "effectbase/BoundEffect.h"
 #include "winkit/GdiHandles.h"
 
 namespace effectbase {
 
-class EffectBase : public comkit::ComObject<IViviFont, IFontProperty, IViviFontProperty, IViviFontActivation> {
+class EffectBase : public BoundEffect<IFontProperty, IViviFontProperty, IViviFontActivation> {
 public:
     // IViviFont
     STDMETHODIMP Clone(IViviFont** clone) override;
-    STDMETHODIMP SetParagraph(IParagraphAccess* paragraph) override;
-    STDMETHODIMP ChangeParagraph() override;
-    STDMETHODIMP SetFontManager(IFontManager* fontManager) override;
     STDMETHODIMP UpdateTextFace(HDC dc, POINT point) override;
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
-    STDMETHODIMP MouseEnter() override { return S_OK; }
-    STDMETHODIMP MouseLeave() override { return S_OK; }
-    STDMETHODIMP OnMouseMove(POINT) override { return S_OK; }
-    STDMETHODIMP OnButtonDown(POINT) override { return S_OK; }
-    STDMETHODIMP Version(int* version) override;
-    STDMETHODIMP Name(short** name) override;
-    STDMETHODIMP Description(short** description) override;
-    STDMETHODIMP Author(short** author) override;
-    STDMETHODIMP Icon(HICON* icon) override;
-    STDMETHODIMP GetCLSID(CLSID* clsid) override;
+    // Hover is tracked here; classes hear of it through Entered and Left.
+    STDMETHODIMP MouseEnter() final;
+    STDMETHODIMP MouseLeave() final;
 
     // IViviFontProperty
     STDMETHODIMP SaveProperty(tagPersistMemory** record) override;
@@ -52,8 +37,10 @@ public:
     STDMETHODIMP IsActivated(char* activated) override;
 
     // Supplied by EffectObject<Class>.
-    virtual const contract::ModuleIdentity& Identity() const = 0;
     virtual std::span<BYTE> PropertyBytes() = 0;
+    // A surface's pixel memory (empty when there is none): tests look for
+    // writes outside it.
+    virtual std::span<const BYTE> SurfaceMemory(int) const { return {}; }
 
 protected:
     EffectBase() = default;
@@ -61,11 +48,25 @@ protected:
     // Hooks of the effect class.
     // Class defaults (calls SetDefaultProperties); run once by EffectObject's constructor.
     virtual void InitEffect() { SetDefaultProperties(); }
+    // Writes the default block, then takes the working copies from it.
     virtual void SetDefaultProperties() = 0;
     // Creates the memory context and surfaces for the current text; sets surfaceDC only on success.
     virtual void BuildTextBitmap() = 0;
     // Destroys them and resets surfaceDC; harmless when none exist.
     virtual void ReleaseTextBitmap() = 0;
+
+    // Working copies: the block fields a class keeps a current value of (a
+    // decay, a row step, a colour taken from a key). They are taken from the
+    // block whenever the block changes as a whole (defaults, a stored record,
+    // a clone, an accepted parameter record) and when the mouse comes or goes;
+    // `hovered` asks for the values that stand while the mouse is inside.
+    // A stored record loaded while the mouse is inside keeps the hover values
+    // until it leaves; a clone is never hovered.
+    virtual void TakeWorkingCopies(bool /*hovered*/) {}
+    // What else a class does when the mouse comes or goes.
+    virtual void Entered() {}
+    virtual void Left() {}
+    bool Hovered() const { return hovered_; }
 
     // Seam for what depends on the property block beyond the block itself
     // (the gradient palette of the palette effects): run after a record was taken in.
@@ -77,14 +78,13 @@ protected:
     // A new object of the same class, with no reference yet (EffectObject).
     virtual EffectBase* CreateSibling() const = 0;
 
-    TextExtent& Extent() { return extent_; }
-    bool IsBound() const { return extent_.Paragraph() != nullptr; }
+    void RunChanged() override;
 
     // Non-null while the class's surfaces exist.
     winkit::MemoryDC surfaceDC;
 
 private:
-    TextExtent extent_;
+    bool hovered_ = false;
 };
 
 }  // namespace effectbase

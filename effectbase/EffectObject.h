@@ -20,6 +20,7 @@ public:
 
     const contract::ModuleIdentity& Identity() const override { return contract::Identity(Effect::kModule); }
     std::span<BYTE> PropertyBytes() override {
+        static_assert(sizeof(this->block) > 0);
         return {reinterpret_cast<BYTE*>(&this->block), sizeof(this->block)};
     }
 

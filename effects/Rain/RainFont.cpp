@@ -18,28 +18,18 @@ constexpr palette::DefaultKey kDefaultKeys[] = {
 
 RainFont::RainFont() : PaletteEffect(palette::SurfaceLayout{}, kDefaultKeys) {}
 
-STDMETHODIMP RainFont::MouseEnter() {
-    workingDecay_ = kHoverDecay;
-    return S_OK;
-}
-
-STDMETHODIMP RainFont::MouseLeave() {
-    workingDecay_ = block.decay;
-    return S_OK;
-}
-
 void RainFont::WriteDefaultParameters() {
     block.decay = kDefaultDecay;
     block.drops = kDefaultDrops;
     block.useRunColours = 1;
-    workingDecay_ = kDefaultDecay;
 }
 
 void RainFont::TakeParameters(const RainBlock& record) {
     block.decay = record.decay;
     block.drops = record.drops;
-    workingDecay_ = record.decay;
 }
+
+void RainFont::TakeWorkingCopies(bool hovered) { workingDecay_ = hovered ? kHoverDecay : block.decay; }
 
 void RainFont::PutRunColours() {
     PaletteEffect::PutRunColours();
@@ -51,19 +41,12 @@ void RainFont::SurfacesBuilt() {
     dropsAllowed_ = RoomForPoints();
     palette::CrtRandom& random = palette::ModuleRandom();
     random.SeedWithClock();
-    if (!dropsAllowed_) return;
-    for (int i = 0; i < kPoints; ++i) {
-        pointX_[i] = random.Next() % (area.stride - 2 * kMargin) + kMargin;
-        pointY_[i] = random.Next() % (area.cy - 2 * kMargin) + kMargin;
-    }
+    if (dropsAllowed_) points_.Fill(random, area.stride, area.cy, kMargin);
 }
 
 void RainFont::StampDrops(const palette::Plane& plane) {
-    BYTE* pixels = plane.pixels;
-    const std::ptrdiff_t stride = plane.stride;
     for (int n = 0; n < block.drops; ++n) {
-        const std::ptrdiff_t at = (pointY_[dropIndex_] + 1) * stride + pointX_[dropIndex_];
-        pixels[at - 1] = pixels[at] = pixels[at + 1] = pixels[at + stride] = pixels[at - stride] = kDrop;
+        palette::StampPlus(plane, palette::StampCentre(plane, points_.X(dropIndex_), points_.Y(dropIndex_)), kDrop);
         ++dropIndex_;
     }
 }

@@ -3,11 +3,10 @@
 // the streaks grow long.
 #pragma once
 
-#include <array>
 #include <cstddef>
-#include <cstdint>
 
 #include "effects/common/PaletteEffect.h"
+#include "effects/common/RandomPoints.h"
 
 #pragma pack(push, 1)
 struct RainBlock {
@@ -26,25 +25,20 @@ class RainFont : public palette::PaletteEffect<RainBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Rain;
 
-    STDMETHODIMP MouseEnter() override;
-    STDMETHODIMP MouseLeave() override;
-
 protected:
     RainFont();
 
     void WriteDefaultParameters() override;
     void TakeParameters(const RainBlock& record) override;
+    void TakeWorkingCopies(bool hovered) override;
     void PutRunColours() override;
     void SurfacesBuilt() override;
     void Step() override;
 
 private:
-    static constexpr int kPoints = 256;
-
     void StampDrops(const palette::Plane& plane);
 
-    std::array<std::int32_t, kPoints> pointX_{};
-    std::array<std::int32_t, kPoints> pointY_{};
+    palette::RandomPoints<256> points_;
     BYTE dropIndex_ = 0;
     BYTE workingDecay_ = 0;
     bool dropsAllowed_ = false;

@@ -1,5 +1,7 @@
 #include "effects/common/PaletteEffect.h"
 
+#include <exception>
+
 namespace palette {
 
 STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
@@ -25,6 +27,7 @@ void PaletteEffectBase::SetDefaultProperties() {
     SetDefaultPaletteKeys();
     BuildGradientPalette();
     WriteDefaultParameters();
+    TakeWorkingCopies(false);
 }
 
 void PaletteEffectBase::PutRunColours() {
@@ -51,12 +54,24 @@ void PaletteEffectBase::RebuildPalette() {
 }
 
 void PaletteEffectBase::TakeKeys(const PaletteKeyHead& keys) {
-    Head() = keys;
+    const size_t taken = keyCopy_ == KeyCopy::WholeHead ? sizeof keys : offsetof(PaletteKeyHead, positions) + 8;
+    std::memcpy(&Head(), &keys, taken);
     BuildGradientPalette();
     static_cast<IViviFont*>(this)->ChangeParagraph();
 }
 
 void PaletteEffectBase::BuildTextBitmap() {
+    try {
+        BuildSurfaces();
+    } catch (const std::exception&) {
+        // Memory ran out: nothing is built, nothing is reported; the next
+        // frame tries again.
+        ReleaseTextBitmap();
+    }
+}
+
+void PaletteEffectBase::BuildSurfaces() {
+    BeforeBuild();
     SIZE area{};
     // Through the object's own table: a class may widen its drawing area.
     static_cast<IViviFont*>(this)->GetDrawingArea(&area);

@@ -26,6 +26,11 @@
 
 namespace palette {
 
+// How much of a parameter record's key head is taken: the whole head, or
+// only the colours, the count and the first eight positions (the ninth
+// position is then never taken from a record).
+enum class KeyCopy { WholeHead, FirstEightPositions };
+
 // How a class lays out its surfaces.
 struct SurfaceLayout {
     int surfaces = 1;   // one or two
@@ -46,13 +51,12 @@ public:
     // The frame: build when not activated, the class's step, then the copy.
     STDMETHODIMP DrawTextFace(HDC dc, POINT point) override;
 
-    // A surface's pixel memory (empty when not built); tests look for writes
-    // outside it.
-    std::span<const BYTE> SurfaceMemory(int index) const { return surfaces_.Memory(index); }
+    std::span<const BYTE> SurfaceMemory(int index) const override { return surfaces_.Memory(index); }
 
 protected:
-    PaletteEffectBase(SurfaceLayout layout, std::span<const DefaultKey> defaultKeys)
-        : layout_(layout), defaultKeys_(defaultKeys) {}
+    PaletteEffectBase(SurfaceLayout layout, std::span<const DefaultKey> defaultKeys,
+                      KeyCopy keyCopy = KeyCopy::WholeHead)
+        : layout_(layout), defaultKeys_(defaultKeys), keyCopy_(keyCopy) {}
 
     // What the class states.
     virtual PaletteKeyHead& Head() = 0;
@@ -66,6 +70,9 @@ protected:
     // Puts the run's colours on the keys after the defaults were written:
     // by default its background on key 0 when the flag is set. Classes add to it.
     virtual void PutRunColours();
+    // Runs first in every build, before the drawing area is taken: the
+    // class's animation state goes back to its start here.
+    virtual void BeforeBuild() {}
     // Runs once the surfaces exist (text drawn at build time, tables, pixel list).
     virtual void SurfacesBuilt() {}
     // The class's part of the frame.
@@ -84,8 +91,8 @@ protected:
     void PutBackgroundColourOnKey(int slot, BYTE position);
     // The run's text colour on the last key in use, at 255.
     void PutTextColourOnKey();
-    // Takes a record's key head, builds its gradient and measures and rebuilds
-    // through the object's own ChangeParagraph.
+    // Takes a record's key head (as much of it as the class takes), builds its
+    // gradient and measures and rebuilds through the object's own ChangeParagraph.
     void TakeKeys(const PaletteKeyHead& keys);
 
     COLORREF Entry(int index) const { return EntryColour(colours_, index); }
@@ -101,10 +108,12 @@ protected:
     const PixelList& Pixels() const { return pixels_; }
 
 private:
+    void BuildSurfaces();
     void RebuildPalette();
 
     SurfaceLayout layout_;
     std::span<const DefaultKey> defaultKeys_;
+    KeyCopy keyCopy_;
     ColourTable colours_{};
     SurfaceGeometry geometry_;
     Surfaces surfaces_{surfaceDC};
@@ -142,6 +151,7 @@ protected:
         Block record;
         std::memcpy(&record, parameters.data(), sizeof record);
         TakeParameters(record);
+        TakeWorkingCopies(false);
         if (WatchedFieldsDiffer(record)) {
             TakeWatchedFields(record);
             TakeKeys(record.head);

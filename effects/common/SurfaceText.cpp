@@ -17,11 +17,11 @@ void SurfaceText::Clear() {
 
 TextPen::TextPen(HDC dc, const SurfaceText& text) : dc_(dc), text_(text), font_(dc, text.Font()) {}
 
-void TextPen::Draw(COLORREF colour, int baseline) const {
+void TextPen::Draw(COLORREF colour, int baseline, int x) const {
     const std::string& bytes = text_.Bytes();
     if (bytes.empty()) return;
     SetTextColor(dc_, colour);
-    TextOutA(dc_, 0, baseline, bytes.data(), static_cast<int>(bytes.size()));
+    TextOutA(dc_, x, baseline, bytes.data(), static_cast<int>(bytes.size()));
     // GDI may batch; the kernels read the bits right after.
     GdiFlush();
 }

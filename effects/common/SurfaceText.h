@@ -31,10 +31,10 @@ class TextPen {
 public:
     TextPen(HDC dc, const SurfaceText& text);
 
-    // Draws the text at x 0 with its bottom on `baseline` (the context is
-    // bottom-aligned) in the colour of a palette entry; the surface's bits are
-    // up to date when it returns.
-    void Draw(COLORREF colour, int baseline) const;
+    // Draws the text from column `x` with its bottom on `baseline` (the
+    // context is bottom-aligned) in the colour of a palette entry; the
+    // surface's bits are up to date when it returns.
+    void Draw(COLORREF colour, int baseline, int x = 0) const;
 
 private:
     HDC dc_;

@@ -2,13 +2,10 @@
 
 #include <new>
 
-#include "effectbase/IdentityAnswers.h"
 #include "winkit/AnsiText.h"
 #include "winkit/GdiHandles.h"
 
 namespace {
-const contract::ModuleIdentity& StaticIdentity() { return contract::Identity(contract::Module::Static); }
-
 // Colours and background mode of a device context, put back at scope end.
 class TextColours {
 public:
@@ -43,54 +40,20 @@ STDMETHODIMP StaticFont::Clone(IViviFont** clone) {
     return S_OK;
 }
 
-STDMETHODIMP StaticFont::SetParagraph(IParagraphAccess* paragraph) {
-    extent_.SetParagraph(paragraph);
-    return static_cast<IViviFont*>(this)->ChangeParagraph();
-}
-
-STDMETHODIMP StaticFont::ChangeParagraph() {
-    extent_.Measure();
-    extent_.ResetWidthCache();
-    return S_OK;
-}
-
-STDMETHODIMP StaticFont::SetFontManager(IFontManager* fontManager) {
-    extent_.SetFontManager(fontManager);
-    return S_OK;
-}
-
 STDMETHODIMP StaticFont::DrawTextFace(HDC dc, POINT point) {
-    IParagraphAccess* run = extent_.Paragraph();
+    effectbase::TextExtent& extent = Extent();
+    IParagraphAccess* run = extent.Paragraph();
     if (!run) return S_OK;
-    winkit::Selection font(dc, extent_.RunFont());
-    extent_.Extent();
-    unsigned long background = 0;
-    unsigned long colour = 0;
-    run->GetBkColor(&background);
-    run->GetColor(&colour);
-    const std::string text = winkit::ToAnsi(extent_.RunText());
-    TextColours colours(dc, colour, background);
-    if (!text.empty()) TextOutA(dc, point.x, point.y, text.data(), static_cast<int>(text.size()));
-    return S_OK;
+    return effectbase::Guarded([&] {
+        winkit::Selection font(dc, extent.RunFont());
+        extent.Extent();
+        unsigned long background = 0;
+        unsigned long colour = 0;
+        run->GetBkColor(&background);
+        run->GetColor(&colour);
+        const std::string text = winkit::ToAnsi(extent.RunText());
+        TextColours colours(dc, colour, background);
+        if (!text.empty()) TextOutA(dc, point.x, point.y, text.data(), static_cast<int>(text.size()));
+        return S_OK;
+    });
 }
-
-STDMETHODIMP StaticFont::GetDrawingArea(SIZE* size) {
-    if (!size) return E_POINTER;
-    *size = extent_.Extent();
-    return S_OK;
-}
-
-STDMETHODIMP StaticFont::GetWidth(int n, int* width) {
-    if (!width) return E_POINTER;
-    *width = extent_.GetPrefixWidth(n);
-    return S_OK;
-}
-
-STDMETHODIMP StaticFont::Version(int* version) { return effectbase::AnswerVersion(version); }
-STDMETHODIMP StaticFont::Name(short** name) { return effectbase::AnswerName(StaticIdentity(), name); }
-STDMETHODIMP StaticFont::Description(short** description) {
-    return effectbase::AnswerDescription(StaticIdentity(), description);
-}
-STDMETHODIMP StaticFont::Author(short** author) { return effectbase::AnswerAuthor(author); }
-STDMETHODIMP StaticFont::Icon(HICON* icon) { return effectbase::AnswerIcon(StaticIdentity(), icon); }
-STDMETHODIMP StaticFont::GetCLSID(CLSID* clsid) { return effectbase::AnswerClsid(StaticIdentity(), clsid); }

@@ -22,8 +22,8 @@ constexpr COLORREF kBackground = RGB(20, 0, 40);
 constexpr COLORREF kText = RGB(255, 255, 0);
 
 struct HostedRain {
-    explicit HostedRain(std::wstring text = L"雨の日", int pixels = 36)
-        : run(std::move(text), pixels), effect(new Rain), canvas(Area().cx + 2, Area().cy + 2, RGB(0, 0, 0)) {}
+    explicit HostedRain(std::wstring text = L"雨の日", int pixels = 36, Rain* object = new Rain)
+        : run(std::move(text), pixels), effect(object), canvas(Area().cx + 2, Area().cy + 2, RGB(0, 0, 0)) {}
     SIZE Area() {
         if (!bound) {
             run.colour = kText;
@@ -200,23 +200,36 @@ TEST(Rain, HoveringMakesLongStreaksUntilTheMouseLeaves) {
     EXPECT_NEAR(stillLater, left, stillLater / 20) << "back to the stored decay";
 }
 
-TEST(Rain, LoadedDecayWaitsForTheMouseToLeaveWhileSetVvlfTakesItAtOnce) {
+TEST(Rain, StoredAndClonedDecayShowAtOnceWhileTheMouseKeepsItsOwnUntilItLeaves) {
     HostedRain loaded(L"雨の雫", 36);
-    HostedRain reference(L"雨の雫", 36);
     HostedRain edited(L"雨の雫", 36);
     loaded.Load(loaded.With(0, 0));
-    reference.Load(reference.With(8, 0));
-    edited.Load(edited.With(8, 0));
     ASSERT_EQ(S_OK, edited.Set(edited.With(0, 0)));
-    EXPECT_EQ(0, edited.Saved().decay);
+    Streaks(loaded, 20);
+    Streaks(edited, 20);
+    EXPECT_EQ(edited.Surface(), loaded.Surface()) << "a stored decay of 0 shows from the first frame";
 
-    const long stored = Streaks(loaded, 20);
-    EXPECT_EQ(reference.Surface(), (Streaks(reference, 20), loaded.Surface())) << "still the working decay 8";
-    EXPECT_GT(Streaks(edited, 20), stored * 3 / 2);
+    ComPtr<IViviFont> copy;
+    ASSERT_EQ(S_OK, loaded.effect->Clone(copy.put()));
+    HostedRain cloned(L"雨の雫", 36, static_cast<Rain*>(copy.get()));
+    HostedRain fresh(L"雨の雫", 36);
+    fresh.Set(fresh.With(0, 0));
+    Streaks(cloned, 20);
+    Streaks(fresh, 20);
+    EXPECT_EQ(fresh.Surface(), cloned.Surface()) << "so does a clone's";
 
-    loaded.effect->MouseLeave();
-    reference.effect->MouseLeave();
-    EXPECT_GT(Streaks(loaded, 20), Streaks(reference, 20) * 3 / 2);
+    HostedRain hovered(L"雨の雫", 36);
+    HostedRain hoveredDefaults(L"雨の雫", 36);
+    for (HostedRain* rain : {&hovered, &hoveredDefaults}) rain->Set(rain->With(8, 0));
+    hovered.effect->MouseEnter();
+    hoveredDefaults.effect->MouseEnter();
+    hovered.Load(hovered.With(30, 0));
+    Streaks(hovered, 20);
+    Streaks(hoveredDefaults, 20);
+    EXPECT_EQ(hoveredDefaults.Surface(), hovered.Surface()) << "the long streaks stay while the mouse is inside";
+    hovered.effect->MouseLeave();
+    hoveredDefaults.effect->MouseLeave();
+    EXPECT_LT(Streaks(hovered, 20), Streaks(hoveredDefaults, 20)) << "then the stored decay of 30";
 }
 
 TEST(Rain, SetVvlfTakesTheKeysOnlyWhenTheFlagChanges) {

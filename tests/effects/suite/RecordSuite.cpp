@@ -132,14 +132,17 @@ TEST(EffectClone, CarriesTheBlockButNoRun) {
     char activated = -1;
     clone.As<IViviFontActivation>(IID_IViviFontActivation)->IsActivated(&activated);
     EXPECT_EQ(0, activated);
+    // Unbound, only the margins some effects add around the text are left.
     SIZE unbound{};
     clone->GetDrawingArea(&unbound);
-    EXPECT_EQ(0, unbound.cx);
 
     testsupport::Bind(clone.get(), &hosted.fonts, &hosted.run);
     SIZE bound{};
     clone->GetDrawingArea(&bound);
+    EXPECT_EQ(hosted.Area().cx, bound.cx);
     EXPECT_EQ(hosted.Area().cy, bound.cy);
+    EXPECT_LT(unbound.cx, bound.cx);
+    EXPECT_LT(unbound.cy, bound.cy);
     testsupport::Canvas canvas(bound.cx + 4, bound.cy + 4, RGB(0, 0, 0));
     EXPECT_EQ(S_OK, clone->UpdateTextFace(canvas.dc(), {2, 2}));
     EXPECT_TRUE(SurfaceSlackClear(clone.get()));

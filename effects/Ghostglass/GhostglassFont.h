@@ -1,0 +1,54 @@
+// GhostglassFont ("Ghostglass"): still text under an unseen lens that sweeps
+// to and fro; inside the lens the letters are redrawn by a radial mapping, so
+// the lens shows only by what it does to them. The mouse can hold it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "effects/common/PaletteEffect.h"
+
+#pragma pack(push, 1)
+struct GhostglassBlock {
+    palette::PaletteKeyHead head;
+    BYTE reserved1[2];
+    std::int32_t step;  // pixels the lens moves per frame
+    BYTE exponent;      // power of the radial mapping
+    BYTE useRunColours;
+    BYTE reserved2[2];
+};
+#pragma pack(pop)
+static_assert(sizeof(GhostglassBlock) == 56);
+static_assert(offsetof(GhostglassBlock, step) == 48);
+static_assert(offsetof(GhostglassBlock, exponent) == 52);
+static_assert(offsetof(GhostglassBlock, useRunColours) == 53);
+
+class GhostglassFont : public palette::PaletteEffect<GhostglassBlock> {
+public:
+    static constexpr contract::Module kModule = contract::Module::Ghostglass;
+
+    STDMETHODIMP OnMouseMove(POINT point) override;
+
+protected:
+    GhostglassFont();
+
+    void WriteDefaultParameters() override;
+    void TakeParameters(const GhostglassBlock& record) override;
+    void PutRunColours() override;
+    void Left() override { held_ = false; }
+    void BeforeBuild() override;
+    void SurfacesBuilt() override;
+    void Step() override;
+
+private:
+    // Whether a column lies strictly inside the range the lens sweeps.
+    bool InSweep(std::int64_t column) const;
+    void Refract(const palette::Plane& source, const palette::Plane& output) const;
+    void Move();
+
+    int centre_ = 0;  // lens centre X, a surface column
+    int radius_ = 0;
+    bool movingRight_ = true;
+    bool held_ = false;
+    bool enabled_ = false;
+};
