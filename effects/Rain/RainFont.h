@@ -7,6 +7,7 @@
 
 #include "effects/common/PaletteEffect.h"
 #include "effects/common/RandomPoints.h"
+#include "effects/common/Stamps.h"
 
 #pragma pack(push, 1)
 struct RainBlock {

@@ -57,6 +57,14 @@ void GlowPixels(BYTE* p, Offset s, Offset h, BYTE decay) {
     }
 }
 
+void GlowPixels(BYTE* p, Offset s, Offset h, double decay) {
+    for (Offset n = s * h - 2 * s - 3; n >= 1; --n) {
+        const Offset q = n + s + 1;
+        const double value = ((p[q + s] + p[q - s] + p[q - 1] + p[q + 1]) >> 2) - decay;
+        p[q] = value < 0 ? 0 : static_cast<BYTE>(value);
+    }
+}
+
 void GlowBlocks(BYTE* p, Offset s, Offset h, BYTE decay) {
     for (Offset n = s * h - 2 * s - 10; n >= kBlock; n -= kBlock) {
         const Offset q = n + s + 1;
@@ -103,6 +111,15 @@ void FourNeighbourGlow(const Plane& plane, BYTE decay, KernelForm form) {
         case KernelForm::Block: return GlowBlocks(plane.pixels, plane.stride, plane.height, decay);
         case KernelForm::MmxBlock: return mmx::GlowBlocks(plane.pixels, plane.stride, plane.height, decay);
     }
+}
+
+WideDecay::WideDecay(double value)
+    : exact(std::clamp(value, 0.0, 255.0)), whole(static_cast<BYTE>(exact)) {}
+
+void FourNeighbourGlow(const Plane& plane, WideDecay decay, KernelForm form) {
+    if (!Usable(plane)) return;
+    if (form == KernelForm::PerPixel) return GlowPixels(plane.pixels, plane.stride, plane.height, decay.exact);
+    FourNeighbourGlow(plane, decay.whole, form);
 }
 
 }  // namespace palette

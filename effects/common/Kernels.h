@@ -38,10 +38,22 @@ void FallingStreaks(const Plane& plane, BYTE decay, KernelForm form);
 // blocks start at n = stride*(height-1) - 11 and go down by 8 while n >= 8.
 void RisingFire(const Plane& plane, BYTE cooling, BYTE floor, int writeOffset, KernelForm form);
 
+// A decay that need not fit a byte (a countdown, a double from a beat
+// table). The per-pixel form subtracts the exact value and truncates toward
+// zero; the block forms subtract its whole part with unsigned saturation.
+// Beyond 255 every pixel goes to 0 either way, so the value is kept within
+// 0..255 and the block forms never see a wrapped byte.
+struct WideDecay {
+    explicit WideDecay(double value);
+    double exact;
+    BYTE whole;
+};
+
 // Glow spreading to the four neighbours, in descending order: for n from
 // stride*height - 2*stride - 3 down to 1, with q = n + stride + 1,
 // pixel[q] = max(0, ((pixel[q+stride] + pixel[q-stride] + pixel[q-1] + pixel[q+1]) >> 2) - decay);
 // blocks start at n = stride*height - 2*stride - 10 and go down by 8 while n >= 8.
 void FourNeighbourGlow(const Plane& plane, BYTE decay, KernelForm form);
+void FourNeighbourGlow(const Plane& plane, WideDecay decay, KernelForm form);
 
 }  // namespace palette

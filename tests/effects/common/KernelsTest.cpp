@@ -98,6 +98,30 @@ TEST(FourNeighbourGlow, SpreadsToTheFourNeighbours) {
     EXPECT_TRUE(surface.GuardsIntact());
 }
 
+TEST(FourNeighbourGlow, WideDecaysTruncateAfterSubtractingPerPixelAndSaturateTheirWholePartInBlocks) {
+    GuardedPlane pixels(12, 7);
+    pixels.at(3, 5) = 240;
+    GuardedPlane blocks = pixels;
+    palette::FourNeighbourGlow(pixels.plane(), palette::WideDecay(2.75), KernelForm::PerPixel);
+    EXPECT_EQ(57, pixels.at(4, 5)) << "60 - 2.75 truncated";
+    palette::FourNeighbourGlow(blocks.plane(), palette::WideDecay(2.75), KernelForm::Block);
+    EXPECT_EQ(58, blocks.at(4, 5)) << "60 - 2";
+
+    // A countdown above 255 clears every pixel in every form, where its low
+    // byte would have subtracted almost nothing.
+    for (KernelForm form : {KernelForm::PerPixel, KernelForm::Block, KernelForm::MmxBlock}) {
+        GuardedPlane surface(20, 6);
+        std::mt19937 random(5);
+        surface.Randomise(random);
+        palette::FourNeighbourGlow(surface.plane(), palette::WideDecay(257), form);
+        const std::vector<BYTE> after = surface.pixels();
+        for (int n = 16; n <= 20 * 6 - 2 * 20 - 10; ++n) ASSERT_EQ(0, after[n + 20 + 1]) << n;  // what every form treats
+        EXPECT_TRUE(surface.GuardsIntact());
+    }
+    EXPECT_EQ(0, palette::WideDecay(-4).whole);
+    EXPECT_EQ(0.0, palette::WideDecay(-4).exact);
+}
+
 struct Shape {
     const char* name;
     void (*run)(const Plane&, BYTE, KernelForm);
