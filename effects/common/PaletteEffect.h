@@ -52,6 +52,7 @@ public:
     STDMETHODIMP DrawTextFace(HDC dc, POINT point) override;
 
     std::span<const BYTE> SurfaceMemory(int index) const override { return surfaces_.Memory(index); }
+    COLORREF PaletteEntry(int index) const { return EntryColour(colours_, index); }
 
 protected:
     PaletteEffectBase(SurfaceLayout layout, std::span<const DefaultKey> defaultKeys,

@@ -35,9 +35,11 @@ TEST(EffectActivation, FollowsActivateDeactivateAndTheNextDraw) {
     testsupport::Canvas canvas(hosted.Area().cx + 10, hosted.Area().cy + 10, kPaper);
     EXPECT_EQ(S_OK, hosted.effect->DrawTextFace(canvas.dc(), {5, 5}));
     EXPECT_EQ(1, Activated(hosted));
-    hosted.run.text = L"別のテキスト";
+    const size_t before = SurfaceMemory(hosted.effect.get(), 0).size();
+    hosted.run.text = L"別のテキストはずっと長い";
     hosted.effect->ChangeParagraph();
-    EXPECT_EQ(1, Activated(hosted)) << "a change while activated rebuilds at once";
+    EXPECT_EQ(1, Activated(hosted));
+    EXPECT_NE(before, SurfaceMemory(hosted.effect.get(), 0).size()) << "a change while activated rebuilds at once";
     EXPECT_TRUE(SurfaceSlackClear(hosted.effect.get()));
 }
 
@@ -68,8 +70,15 @@ TEST(EffectDrawing, FramesStayInsideTheDrawingArea) {
     }
     const int paperOutside = canvas.CountOutside(kPaper, inside);
     EXPECT_EQ(canvas.width() * canvas.height() - area.cx * area.cy, paperOutside);
-    EXPECT_LT(canvas.Count(kPaper, inside), area.cx * area.cy) << "the frame covers its area";
+    EXPECT_EQ(0, canvas.Count(kPaper, inside)) << "the frame covers its whole area";
     EXPECT_TRUE(SurfaceSlackClear(hosted.effect.get()));
+}
+
+TEST(EffectDrawing, WithTheRunsColoursTheBackgroundEntryIsTheRunsBackground) {
+    HostedEffect hosted;
+    ASSERT_EQ(1, SavedBlock(hosted.effect.get())[FlagOffset()]) << "the defaults use the run's colours";
+    hosted.As<IViviFontActivation>(IID_IViviFontActivation)->Activate();
+    EXPECT_EQ(hosted.run.background, PaletteEntry(hosted.effect.get(), 0));
 }
 
 // Builds, frames, rebuilds, clones and releases many times over.

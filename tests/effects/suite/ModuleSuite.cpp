@@ -10,7 +10,7 @@
 
 #include "comkit/ComPtr.h"
 #include "comkit/TaskMem.h"
-#include "tests/effects/suite/SuiteEffect.h"
+#include "tests/effects/suite/SuiteModule.h"
 #include "tests/support/System.h"
 #include "tests/support/WinePath.h"
 
@@ -34,6 +34,7 @@ std::wstring ClsidText() {
     StringFromGUID2(SuiteIdentity().clsid, text, 40);
     return text;
 }
+bool IsStatic() { return SuiteModule() == contract::Module::Static; }
 // The ProgIDs' text: the Blazewick module puts the company word in front.
 std::wstring ProgIdText() { return (Word() == L"Blazewick" ? L"Tvk " : L"") + ClassName() + L" Class"; }
 
@@ -70,12 +71,18 @@ TEST_F(EffectModule, RegistrationWritesProgIdsClassCategoryAndTypeLibrary) {
     ASSERT_EQ(S_OK, LoadRegTypeLib(SuiteIdentity().libid, 1, 0, 0, library.put()));
     BSTR help = nullptr;
     ASSERT_EQ(S_OK, library->GetDocumentation(-1, nullptr, &help, nullptr, nullptr));
-    EXPECT_EQ(Word() + L" 1.1 Type Library", std::wstring(help));
+    // Static's library knows only the drawing interfaces.
+    EXPECT_EQ(IsStatic() ? L"Static 1.0 Type Library" : Word() + L" 1.1 Type Library", std::wstring(help));
     SysFreeString(help);
-    for (const IID* declared : {&IID_IViviFont, &IID_IViviFontProperty, &IID_IViviFontActivation}) {
+    const std::vector<const IID*> declared =
+        IsStatic() ? std::vector<const IID*>{&IID_IViviFont, &IID_IParagraphAccess, &IID_IFontManager}
+                   : std::vector<const IID*>{&IID_IViviFont, &IID_IViviFontProperty, &IID_IViviFontActivation};
+    for (const IID* iid : declared) {
         ComPtr<ITypeInfo> info;
-        EXPECT_EQ(S_OK, library->GetTypeInfoOfGuid(*declared, info.put()));
+        EXPECT_EQ(S_OK, library->GetTypeInfoOfGuid(*iid, info.put()));
     }
+    ComPtr<ITypeInfo> absent;
+    EXPECT_EQ(IsStatic(), library->GetTypeInfoOfGuid(IID_IViviFontProperty, absent.put()) != S_OK);
 }
 
 TEST_F(EffectModule, IsCreatedByClassIdAndProgIdAndFoundThroughTheCategory) {
@@ -106,8 +113,15 @@ TEST_F(EffectModule, IsCreatedByClassIdAndProgIdAndFoundThroughTheCategory) {
     EXPECT_TRUE(found);
 }
 
-TEST_F(EffectModule, UnregisteringRemovesItsKeysButNotTheCategory) {
+TEST_F(EffectModule, UnregisteringRemovesItsOwnKeysButNotTheCategoryOrOtherClasses) {
+    const wchar_t other[] = L"CLSID\\{0BADF00D-0000-4000-8000-000000000001}";
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CLASSES_ROOT, other, nullptr, REG_SZ, L"Other", 12));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegSetKeyValueW(HKEY_CLASSES_ROOT, (std::wstring(other) + L"\\Implemented Categories\\" + kCategory).c_str(),
+                              nullptr, REG_SZ, L"", 2));
     ASSERT_EQ(0, Regsvr32(L"/s /u"));
+    EXPECT_EQ(L"Other", ReadString(HKEY_CLASSES_ROOT, other));
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, other);
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"CLSID\\" + ClsidText()));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"ViviFont." + ClassName() + L".1"));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"ViviFont." + ClassName()));
@@ -165,8 +179,8 @@ TEST(EffectModuleFile, CountsItsObjectsAndLocksForUnloading) {
     EXPECT_EQ(S_OK, module.CanUnloadNow());
 
     ComPtr<IClassFactory> none;
-    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
-              module.GetClassObject(contract::Identity(contract::Module::Static).clsid, none));
+    const contract::Module another = IsStatic() ? contract::Module::Rain : contract::Module::Static;
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, module.GetClassObject(contract::Identity(another).clsid, none));
     EXPECT_FALSE(none);
 }
 
@@ -176,8 +190,12 @@ TEST(EffectModuleFile, CarriesItsVersionAndIcon) {
     ASSERT_GT(size, 0u);
     std::vector<BYTE> info(size);
     ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, info.data()));
-    wchar_t* product = nullptr;
+    VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(MAKELONG(0, 1), fixed->dwFileVersionMS);
+    EXPECT_EQ(MAKELONG(1, 0), fixed->dwFileVersionLS);
+    wchar_t* product = nullptr;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\ProductName",
                                reinterpret_cast<void**>(&product), &length));
     EXPECT_EQ(Word() + L" Module", std::wstring(product));

@@ -1,6 +1,7 @@
 // The shared checks of an effect's identity and property records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -100,22 +101,74 @@ TEST(EffectRecords, SavedRecordLoadsIntoAnotherInstanceByteForByte) {
     }
 }
 
-TEST(EffectRecords, SetDefaultBringsBackTheDefaultBlock) {
-    HostedEffect hosted;
-    const std::vector<BYTE> defaults = SavedBlock(hosted.effect.get());
-    auto stored = Record(BlockSize(), 2, RandomBlock(7));
-    hosted.As<IViviFontProperty>(IID_IViviFontProperty)->LoadProperty(AsPersist(stored));
-    ASSERT_NE(defaults, SavedBlock(hosted.effect.get()));
-    hosted.As<IFontProperty>(IID_IFontProperty)->SetDefault();
-    // Bytes the defaults do not write (reserved, unused key slots) keep what they held.
-    const std::vector<BYTE> reset = SavedBlock(hosted.effect.get());
-    const ComPtr<IViviFont> fresh = NewEffect();
-    const std::vector<BYTE> freshDefaults = SavedBlock(fresh.get());
-    const BYTE count = freshDefaults[36];
-    EXPECT_EQ(count, reset[36]);
-    for (int slot = 0; slot < count; ++slot) {
-        EXPECT_EQ(0, std::memcmp(&freshDefaults[slot * 4], &reset[slot * 4], 3)) << "key " << slot;
-        EXPECT_EQ(freshDefaults[37 + slot], reset[37 + slot]) << "position " << slot;
+// Whether a block byte is one the defaults leave as it stands: padding, a
+// key's reserved byte, a key slot or position beyond the default count.
+bool LeftByDefaults(int offset, int defaultCount) {
+    const std::span<const int> padding = PaddingOffsets();
+    if (std::find(padding.begin(), padding.end(), offset) != padding.end()) return true;
+    if (offset < 36) return offset % 4 == 3 || offset / 4 >= defaultCount;
+    if (offset >= 37 && offset < 46) return offset - 37 >= defaultCount;
+    return false;
+}
+
+TEST(EffectRecords, SetDefaultWritesEveryDefaultAndLeavesOnlyPadding) {
+    const std::vector<BYTE> defaults = SavedBlock(NewEffect().get());
+    const int count = defaults[36];
+    for (std::uint32_t seed : {7u, 8u}) {
+        HostedEffect hosted;
+        const std::vector<BYTE> stored = RandomBlock(seed);
+        auto record = Record(BlockSize(), 2, stored);
+        hosted.As<IViviFontProperty>(IID_IViviFontProperty)->LoadProperty(AsPersist(record));
+        hosted.As<IFontProperty>(IID_IFontProperty)->SetDefault();
+        const std::vector<BYTE> reset = SavedBlock(hosted.effect.get());
+        for (int offset = 0; offset < BlockSize(); ++offset) {
+            const BYTE expected = LeftByDefaults(offset, count) ? stored[offset] : defaults[offset];
+            EXPECT_EQ(expected, reset[offset]) << "byte " << offset << ", seed " << seed;
+        }
+    }
+}
+
+// A parameter record made from the effect's own block.
+std::vector<BYTE> ParameterRecord(const std::vector<BYTE>& block) { return Record(BlockSize() + 12, 1, block); }
+
+TEST(EffectRecords, SetVvlfTakesPlainParametersAloneAndKeysOnlyWithAWatchedField) {
+    HostedEffect hosted;  // bound, not activated: no build puts default keys back
+    const auto parameters = hosted.As<IFontProperty>(IID_IFontProperty);
+    const std::vector<BYTE> before = SavedBlock(hosted.effect.get());
+    // The last key slot is never watched and never in use by default.
+    constexpr int kSpareKeyBlue = 8 * 4;
+
+    std::vector<BYTE> plain = before;
+    plain[PlainOffset()] ^= 0x5A;
+    plain[kSpareKeyBlue] ^= 0x33;
+    auto record = ParameterRecord(plain);
+    ASSERT_EQ(S_OK, parameters->SetVVLF(AsVvlf(record), 1));
+    std::vector<BYTE> expected = before;
+    expected[PlainOffset()] = plain[PlainOffset()];
+    EXPECT_EQ(expected, SavedBlock(hosted.effect.get())) << "the plain parameter alone";
+
+    std::vector<BYTE> watched = SavedBlock(hosted.effect.get());
+    watched[FlagOffset()] = watched[FlagOffset()] ? 0 : 1;
+    watched[kSpareKeyBlue] ^= 0x33;
+    record = ParameterRecord(watched);
+    ASSERT_EQ(S_OK, parameters->SetVVLF(AsVvlf(record), 1));
+    const std::vector<BYTE> after = SavedBlock(hosted.effect.get());
+    EXPECT_EQ(watched[FlagOffset()], after[FlagOffset()]);
+    EXPECT_EQ(watched[kSpareKeyBlue], after[kSpareKeyBlue]) << "a watched change brings the keys";
+}
+
+TEST(EffectRecords, LoadingIntoAnActivatedEffectRebuildsAtOnce) {
+    for (bool activated : {false, true}) {
+        HostedEffect hosted;
+        if (activated) hosted.As<IViviFontActivation>(IID_IViviFontActivation)->Activate();
+        std::vector<BYTE> stored = SavedBlock(hosted.effect.get());
+        stored[FlagOffset()] = 1;
+        stored[0] = 1, stored[1] = 2, stored[2] = 3;  // key 0, which a build gives the run's background
+        auto record = Record(BlockSize(), 2, stored);
+        hosted.As<IViviFontProperty>(IID_IViviFontProperty)->LoadProperty(AsPersist(record));
+        const std::vector<BYTE> now = SavedBlock(hosted.effect.get());
+        const COLORREF key0 = RGB(now[2], now[1], now[0]);
+        EXPECT_EQ(activated ? hosted.run.background : RGB(3, 2, 1), key0) << (activated ? "activated" : "not activated");
     }
 }
 

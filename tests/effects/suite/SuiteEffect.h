@@ -1,6 +1,6 @@
-// What the shared effect suite knows of the effect under test. The generated
-// entry of each module (SuiteEntry.cpp.in) supplies the first group; the
-// rest are helpers the suite's tests share.
+// What the effect half of the shared suite knows of the effect under test.
+// The generated entry of each module (SuiteEntry.cpp.in) supplies the first
+// group; the rest are helpers the suite's tests share.
 #pragma once
 
 #include <windows.h>
@@ -11,26 +11,28 @@
 #include <vector>
 
 #include "comkit/ComPtr.h"
-#include "contract/contract.h"
-#include "contract/module_identity.h"
 #include <gtest/gtest.h>
 
+#include "tests/effects/suite/SuiteModule.h"
 #include "tests/support/TestHost.h"
 
 namespace effectsuite {
 
 // Supplied per module.
-contract::Module SuiteModule();
 // A new in-process object of the module's class, unbound.
 comkit::ComPtr<IViviFont> NewEffect();
 // The memory of the object's surface `index` (empty when not built).
 std::span<const BYTE> SurfaceMemory(IViviFont* effect, int index);
+// The colour of an entry of the object's palette.
+COLORREF PaletteEntry(IViviFont* effect, int index);
 // Lets the kernels run in their MMX block form or per pixel.
 void UseMmxKernels(bool use);
-// The module file as built (a Unix path).
-const char* ModuleFile();
+// Block offsets: the use-run-colours flag; a byte every parameter record
+// sets without bringing keys; the bytes the defaults never write.
+int FlagOffset();
+int PlainOffset();
+std::span<const int> PaddingOffsets();
 
-const contract::ModuleIdentity& SuiteIdentity();
 long BlockSize();
 
 // An effect bound to its own run and font cache, released before them.

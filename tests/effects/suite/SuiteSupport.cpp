@@ -6,7 +6,6 @@
 
 namespace effectsuite {
 
-const contract::ModuleIdentity& SuiteIdentity() { return contract::Identity(SuiteModule()); }
 long BlockSize() { return static_cast<long>(SuiteIdentity().propertySize); }
 
 HostedEffect::HostedEffect(std::wstring text, int pixels) : run(std::move(text), pixels), effect(NewEffect()) {

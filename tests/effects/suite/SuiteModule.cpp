@@ -1,0 +1,7 @@
+#include "tests/effects/suite/SuiteModule.h"
+
+namespace effectsuite {
+
+const contract::ModuleIdentity& SuiteIdentity() { return contract::Identity(SuiteModule()); }
+
+}  // namespace effectsuite
