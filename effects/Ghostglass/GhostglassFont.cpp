@@ -1,6 +1,5 @@
 #include "effects/Ghostglass/GhostglassFont.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -33,26 +32,14 @@ void GhostglassFont::PutRunColours() {
     PutTextColourOnKey();
 }
 
-bool GhostglassFont::InSweep(std::int64_t column) const {
-    // 64-bit: a stored step may be anything a 32-bit field holds.
-    const std::int64_t reach = std::int64_t{block.step} + radius_;
-    return reach < column && column < Geometry().stride - reach;
-}
-
 STDMETHODIMP GhostglassFont::OnMouseMove(POINT point) {
-    if (InSweep(point.x)) {
-        centre_ = point.x;
-        held_ = true;
-    } else {
-        held_ = false;
-    }
+    held_ = lens_.Reaches(point.x, Geometry().stride, block.step);
+    if (held_) lens_.HoldAt(point.x);
     return S_OK;
 }
 
 void GhostglassFont::BeforeBuild() {
-    centre_ = 0;
-    radius_ = 0;
-    movingRight_ = true;
+    lens_.Restart(0);
     held_ = false;
 }
 
@@ -63,52 +50,31 @@ void GhostglassFont::SurfacesBuilt() {
     Surface().Select(kOutput);
     // A run taller than its surface is wide has no room for the lens.
     if (enabled_ && area.cy > area.stride) enabled_ = false;
-    if (enabled_) radius_ = area.cy / 2;
-    centre_ = radius_;
+    lens_.Restart(enabled_ ? area.cy / 2 : 0);
 }
 
 void GhostglassFont::Refract(const palette::Plane& source, const palette::Plane& output) const {
     const int stride = output.stride;
     const int rows = Geometry().cy;
-    const int r = radius_;
+    const int r = lens_.Radius();
+    const int x = lens_.Centre();
     const int half = rows / 2;
-    const double exponent = block.exponent;
-    for (int row = 1; row <= rows; ++row)
-        std::memset(output.pixels + (row - 1) * stride + centre_ - r, 0, 2 * r);
+    for (int row = 1; row <= rows; ++row) std::memset(output.pixels + (row - 1) * stride + x - r, 0, 2 * r);
     for (int row = 1; row <= rows; ++row) {
         const BYTE* from = source.pixels + (row - 1) * stride;
         const double dy = row - half;
-        for (int column = centre_ - r; column < centre_ + r; ++column) {
-            const double dx = column - centre_;
-            const double d = std::hypot(dx, dy);
-            BYTE* to = output.pixels + (row - 1) * stride + column;
-            if (d >= r) {
-                *to = from[column];
+        for (int column = x - r; column < x + r; ++column) {
+            const double dx = column - x;
+            const std::optional<double> p = ghostglass::LensScale(std::hypot(dx, dy), r, block.exponent);
+            if (!p) {
+                output.pixels[(row - 1) * stride + column] = from[column];
                 continue;
             }
-            const double m = r * std::sin(2 * std::atan(d / r));
-            if (m == 0) {
-                *to = from[column];
-                continue;
-            }
-            const double p = std::pow(d / m, exponent);
-            const int targetColumn = static_cast<int>(dx * p + centre_);
-            const int targetRow = static_cast<int>(dy * p + r);
+            const int targetColumn = static_cast<int>(dx * *p + x);
+            const int targetRow = static_cast<int>(dy * *p + r);
             output.pixels[(targetRow - 1) * stride + targetColumn] = from[column];
         }
     }
-}
-
-void GhostglassFont::Move() {
-    const std::int64_t stride = Geometry().stride;
-    const std::int64_t step = block.step;
-    std::int64_t x = centre_;
-    if (x > stride - step - radius_) movingRight_ = false;
-    if (x < radius_ + step) movingRight_ = true;
-    x += movingRight_ ? step : -step;
-    // A short run (stride below 2R + 2 step), or a step of 0 or below from a
-    // stored or edited block, could carry the lens past an edge: it stops there.
-    centre_ = static_cast<int>(std::clamp<std::int64_t>(x, radius_, stride - radius_));
 }
 
 void GhostglassFont::Step() {
@@ -116,8 +82,7 @@ void GhostglassFont::Step() {
     std::memset(output.pixels, 0, static_cast<size_t>(output.stride) * output.height);
     palette::TextPen(surfaceDC.get(), Text()).Draw(Entry(kTextEntry), Geometry().height);
     if (!enabled_) return;
-    // A held lens stays where the mouse put it, which is always inside.
-    centre_ = std::clamp(centre_, radius_, output.stride - radius_);
+    lens_.Confine(output.stride);
     Refract(Surface().Pixels(kSource), output);
-    if (!held_) Move();
+    if (!held_) lens_.Move(output.stride, block.step);
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "effects/Ghostglass/Lens.h"
 #include "effects/common/PaletteEffect.h"
 
 #pragma pack(push, 1)
@@ -41,14 +42,9 @@ protected:
     void Step() override;
 
 private:
-    // Whether a column lies strictly inside the range the lens sweeps.
-    bool InSweep(std::int64_t column) const;
     void Refract(const palette::Plane& source, const palette::Plane& output) const;
-    void Move();
 
-    int centre_ = 0;  // lens centre X, a surface column
-    int radius_ = 0;
-    bool movingRight_ = true;
+    ghostglass::LensSweep lens_;
     bool held_ = false;
     bool enabled_ = false;
 };
