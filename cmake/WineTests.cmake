@@ -15,8 +15,9 @@ endfunction()
 # quillon_add_test(<name> SOURCES ... LIBRARIES ... [DEPENDS targets] [REGISTRY] [DESKTOP])
 # A GoogleTest executable run under Wine. REGISTRY: the test registers or
 # unregisters classes, so it runs alone among those that do. DESKTOP: the test
-# shows windows or message boxes and relies on focus and activation, which
-# windows of other processes on the same display would take from it.
+# shows windows or message boxes and relies on focus, activation and the
+# keyboard state, which every Wine process on the display shares: it runs
+# with no other test at the same time.
 function(quillon_add_test name)
     cmake_parse_arguments(A "REGISTRY;DESKTOP" "" "SOURCES;LIBRARIES;DEPENDS" ${ARGN})
     add_executable(${name} ${A_SOURCES})
@@ -30,6 +31,6 @@ function(quillon_add_test name)
         set_property(TEST ${name} APPEND PROPERTY RESOURCE_LOCK class-registry)
     endif()
     if(A_DESKTOP)
-        set_property(TEST ${name} APPEND PROPERTY RESOURCE_LOCK desktop)
+        set_property(TEST ${name} PROPERTY RUN_SERIAL TRUE)
     endif()
 endfunction()

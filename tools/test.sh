@@ -23,7 +23,4 @@ if [ "$arch" != i686 ]; then
 fi
 
 cd "$build"
-# A test that fails is run once more: the window tests share one Xvfb display
-# and Wine, and on a rare run one of them has lost a race for the display;
-# what fails twice is a failure.
-ctest --output-on-failure -j"$(nproc)" --repeat until-pass:2 "$@"
+ctest --output-on-failure -j"$(nproc)" "$@"

@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cstdio>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,8 +16,6 @@
 #include "winkit/FileHandle.h"
 #include "comkit/ComPtr.h"
 #include "contract/module_identity.h"
-#include "effects/Rain/RainFont.h"
-#include "effects/static/StaticFont.h"
 #include "viewer/model/DefaultEffect.h"
 #include "viewer/model/RecordHost.h"
 #include "viewer/model/Text.h"
@@ -40,11 +39,12 @@ public:
     void ShowMessage(const std::wstring&, UINT) override {}
 };
 
-// Runs start with the Static effect built into this program, so the viewer's
-// own carried module stays unregistered until the viewer installs it.
-class BuiltInStatic final : public model::DefaultEffectSource {
+// Runs start with no effect, which the record writer stores as Static: the
+// viewer's own carried Static module stays unregistered until the viewer
+// installs it.
+class NoDefaultEffect final : public model::DefaultEffectSource {
 public:
-    comkit::ComPtr<IViviFont> Create() override { return comkit::ComPtr<IViviFont>(new StaticFont); }
+    comkit::ComPtr<IViviFont> Create() override { return {}; }
     void ReportUnavailable() override {}
 };
 
@@ -54,16 +54,25 @@ comkit::ComPtr<IViviFont> CreateEffect(const contract::ModuleIdentity& identity)
     return effect;
 }
 
-// Heavier rain than the module's defaults: more drops, longer streaks.
-void MakeItPour(IViviFont& rain) {
+// Settings of the demo's own, written into an effect's property record
+// through the contract: block offset and value.
+struct Setting {
+    unsigned offset;
+    BYTE value;
+};
+
+// Heavier rain than the module's defaults: longer streaks, more drops.
+constexpr Setting kPouring[] = {{46, 3}, {47, 60}};
+
+void Configure(IViviFont& effect, std::span<const Setting> settings) {
     comkit::ComPtr<IViviFontProperty> property;
-    if (FAILED(rain.QueryInterface(IID_IViviFontProperty, property.put_void()))) return;
+    if (FAILED(effect.QueryInterface(IID_IViviFontProperty, property.put_void()))) return;
     tagPersistMemory* record = nullptr;
     if (FAILED(property->SaveProperty(&record)) || !record) return;
-    if (record->nSize == static_cast<int>(sizeof(RainBlock))) {
-        auto* block = reinterpret_cast<RainBlock*>(&record->pData);
-        block->drops = 60;
-        block->decay = 3;
+    bool fits = true;
+    for (const Setting& setting : settings) fits = fits && setting.offset < static_cast<unsigned>(record->nSize);
+    if (fits) {
+        for (const Setting& setting : settings) record->pData[setting.offset] = setting.value;
         property->LoadProperty(record);
     }
     CoTaskMemFree(record);
@@ -85,7 +94,7 @@ void AddLine(model::Text& text, std::initializer_list<RunSpec> runs, bool rain =
     for (const RunSpec& spec : runs) {
         comkit::ComPtr<IViviFont> effect;
         if (rain) effect = CreateEffect(contract::Identity(contract::Module::Rain));
-        if (effect) MakeItPour(*effect.get());
+        if (effect) Configure(*effect.get(), kPouring);
         AddRun(*line, spec, std::move(effect));
     }
     text.AppendLine(std::move(line));
@@ -135,8 +144,8 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "Japanese");
     if (FAILED(OleInitialize(nullptr))) return 1;
     int result = 1;
-    BuiltInStatic statics;
-    model::SetDefaultEffectSource(&statics);
+    NoDefaultEffect noEffect;
+    model::SetDefaultEffectSource(&noEffect);
     {
         model::Text text;
         BuildDemo(text);
