@@ -1,6 +1,5 @@
 #include "effects/Ghostglass/GhostglassFont.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -51,6 +50,7 @@ void GhostglassFont::SurfacesBuilt() {
     // A run taller than its surface is wide has no room for the lens.
     if (enabled_ && area.cy > area.stride) enabled_ = false;
     lens_.Restart(enabled_ ? area.cy / 2 : 0);
+    if (enabled_) map_.Make(area.cy, lens_.Radius(), block.exponent);
 }
 
 void GhostglassFont::Refract(const palette::Plane& source, const palette::Plane& output) const {
@@ -58,21 +58,12 @@ void GhostglassFont::Refract(const palette::Plane& source, const palette::Plane&
     const int rows = Geometry().cy;
     const int r = lens_.Radius();
     const int x = lens_.Centre();
-    const int half = rows / 2;
     for (int row = 1; row <= rows; ++row) std::memset(output.pixels + (row - 1) * stride + x - r, 0, 2 * r);
     for (int row = 1; row <= rows; ++row) {
         const BYTE* from = source.pixels + (row - 1) * stride;
-        const double dy = row - half;
-        for (int column = x - r; column < x + r; ++column) {
-            const double dx = column - x;
-            const std::optional<double> p = ghostglass::LensScale(std::hypot(dx, dy), r, block.exponent);
-            if (!p) {
-                output.pixels[(row - 1) * stride + column] = from[column];
-                continue;
-            }
-            const int targetColumn = static_cast<int>(dx * *p + x);
-            const int targetRow = static_cast<int>(dy * *p + r);
-            output.pixels[(targetRow - 1) * stride + targetColumn] = from[column];
+        for (int dx = -r; dx < r; ++dx) {
+            const ghostglass::LensMap::Cell& cell = map_.At(row, dx);
+            output.pixels[(cell.row - 1) * stride + static_cast<int>(cell.shift + x)] = from[x + dx];
         }
     }
 }
@@ -83,6 +74,7 @@ void GhostglassFont::Step() {
     palette::TextPen(surfaceDC.get(), Text()).Draw(Entry(kTextEntry), Geometry().height);
     if (!enabled_) return;
     lens_.Confine(output.stride);
+    if (map_.Exponent() != block.exponent) map_.Remake(block.exponent);
     Refract(Surface().Pixels(kSource), output);
     if (!held_) lens_.Move(output.stride, block.step);
 }

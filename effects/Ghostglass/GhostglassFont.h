@@ -45,6 +45,7 @@ private:
     void Refract(const palette::Plane& source, const palette::Plane& output) const;
 
     ghostglass::LensSweep lens_;
+    ghostglass::LensMap map_;
     bool held_ = false;
     bool enabled_ = false;
 };

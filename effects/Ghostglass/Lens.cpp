@@ -12,6 +12,26 @@ std::optional<double> LensScale(double d, int radius, double exponent) {
     return std::pow(d / m, exponent);
 }
 
+void LensMap::Make(int rows, int radius, int exponent) {
+    rows_ = rows;
+    radius_ = radius;
+    cells_.assign(static_cast<size_t>(rows) * 2 * radius, Cell{});
+    Remake(exponent);
+}
+
+void LensMap::Remake(int exponent) {
+    exponent_ = exponent;
+    const int half = rows_ / 2;
+    for (int row = 1; row <= rows_; ++row) {
+        const double dy = row - half;
+        for (int dx = -radius_; dx < radius_; ++dx) {
+            Cell& cell = cells_[(row - 1) * 2 * radius_ + dx + radius_];
+            const std::optional<double> p = LensScale(std::hypot(dx, dy), radius_, exponent);
+            cell = p ? Cell{dx * *p, static_cast<int>(dy * *p + radius_)} : Cell{static_cast<double>(dx), row};
+        }
+    }
+}
+
 bool LensSweep::Reaches(std::int64_t column, int stride, std::int32_t step) const {
     // 64-bit: a stored step may be anything a 32-bit field holds.
     const std::int64_t reach = std::int64_t{step} + radius_;
