@@ -75,51 +75,49 @@ TEST(Lens, IsHeldOnlyStrictlyInsideItsRange) {
 
 using Ghostglass = effectbase::EffectObject<GhostglassFont>;
 
-// White letters: the text is drawn in the run's colour, which is on the last key.
-comkit::ComPtr<Ghostglass> Bound(testsupport::TestFontCache& fonts, testsupport::TestRun& run) {
-    run.colour = RGB(255, 255, 255);
-    comkit::ComPtr<Ghostglass> effect(new Ghostglass);
-    testsupport::Bind(effect.get(), &fonts, &run);
-    return effect;
-}
+// A lens over white letters (the text is drawn in the run's colour, which is
+// on the last key), framed into a canvas of its area.
+struct HostedGhostglass {
+    HostedGhostglass(std::wstring text, int pixels) : run(std::move(text), pixels), effect(new Ghostglass) {
+        run.colour = RGB(255, 255, 255);
+        testsupport::Bind(effect.get(), &fonts, &run);
+        effect->GetDrawingArea(&area);
+    }
+    std::vector<BYTE> Frame() {
+        testsupport::Canvas canvas(area.cx, area.cy, RGB(0, 0, 0));
+        effect->UpdateTextFace(canvas.dc(), {0, 0});
+        return Surface(1);
+    }
+    std::vector<BYTE> Surface(int index) const {
+        const std::span<const BYTE> memory = effect->SurfaceMemory(index);
+        return {memory.begin(), memory.end()};
+    }
 
-std::vector<BYTE> Frame(Ghostglass& effect, testsupport::Canvas& canvas) {
-    effect.UpdateTextFace(canvas.dc(), {0, 0});
-    const std::span<const BYTE> output = effect.SurfaceMemory(1);
-    return {output.begin(), output.end()};
-}
+    testsupport::TestFontCache fonts;
+    testsupport::TestRun run;
+    comkit::ComPtr<Ghostglass> effect;
+    SIZE area{};
+};
 
 TEST(Ghostglass, AHeldLensStaysUntilTheMouseLeaves) {
-    testsupport::TestFontCache fonts;
-    testsupport::TestRun run(L"WWWWWWWWWW", 30);
-    const comkit::ComPtr<Ghostglass> effect = Bound(fonts, run);
-    SIZE area{};
-    effect->GetDrawingArea(&area);
-    testsupport::Canvas canvas(area.cx, area.cy, RGB(0, 0, 0));
-    Frame(*effect.get(), canvas);
-    effect->OnMouseMove({area.cx / 2, 5});
-    const std::vector<BYTE> held = Frame(*effect.get(), canvas);
-    const std::span<const BYTE> source = effect->SurfaceMemory(0);
-    ASSERT_NE(std::vector<BYTE>(source.begin(), source.end()), held) << "the lens shows";
-    EXPECT_EQ(held, Frame(*effect.get(), canvas));
-    EXPECT_EQ(held, Frame(*effect.get(), canvas));
-    effect->MouseLeave();
-    EXPECT_EQ(held, Frame(*effect.get(), canvas)) << "it moves on after this frame";
-    EXPECT_NE(held, Frame(*effect.get(), canvas)) << "the sweep goes on";
+    HostedGhostglass lens(L"WWWWWWWWWW", 30);
+    lens.Frame();
+    lens.effect->OnMouseMove({lens.area.cx / 2, 5});
+    const std::vector<BYTE> held = lens.Frame();
+    ASSERT_NE(lens.Surface(0), held) << "the lens shows";
+    EXPECT_EQ(held, lens.Frame());
+    EXPECT_EQ(held, lens.Frame());
+    lens.effect->MouseLeave();
+    EXPECT_EQ(held, lens.Frame()) << "it moves on after this frame";
+    EXPECT_NE(held, lens.Frame()) << "the sweep goes on";
 }
 
 TEST(Ghostglass, ARunTallerThanWideShowsPlainText) {
-    testsupport::TestFontCache fonts;
-    testsupport::TestRun run(L"i", 60);
-    const comkit::ComPtr<Ghostglass> effect = Bound(fonts, run);
-    SIZE area{};
-    effect->GetDrawingArea(&area);
-    ASSERT_GT(area.cy, area.cx + 4);
-    testsupport::Canvas canvas(area.cx, area.cy, RGB(0, 0, 0));
-    const std::vector<BYTE> first = Frame(*effect.get(), canvas);
-    const std::span<const BYTE> source = effect->SurfaceMemory(0);
-    EXPECT_EQ(std::vector<BYTE>(source.begin(), source.end()), first);
-    EXPECT_EQ(first, Frame(*effect.get(), canvas));
+    HostedGhostglass lens(L"i", 60);
+    ASSERT_GT(lens.area.cy, lens.area.cx + 4);
+    const std::vector<BYTE> first = lens.Frame();
+    EXPECT_EQ(lens.Surface(0), first);
+    EXPECT_EQ(first, lens.Frame());
 }
 
 }  // namespace
