@@ -57,6 +57,8 @@ void PaletteEffectBase::TakeKeys(const PaletteKeyHead& keys) {
     const size_t taken = keyCopy_ == KeyCopy::WholeHead ? sizeof keys : offsetof(PaletteKeyHead, positions) + 8;
     std::memcpy(&Head(), &keys, taken);
     BuildGradientPalette();
+    // A working copy may come from a key (a colour), and the rebuild below uses it.
+    TakeWorkingCopies(false);
     static_cast<IViviFont*>(this)->ChangeParagraph();
 }
 
@@ -75,6 +77,9 @@ void PaletteEffectBase::BuildSurfaces() {
     SIZE area{};
     // Through the object's own table: a class may widen its drawing area.
     static_cast<IViviFont*>(this)->GetDrawingArea(&area);
+    // No run to measure (an unbound object): nothing to show, even on the
+    // spare rows some classes add.
+    if (area.cy <= 0) return;
     geometry_ = {area.cx, area.cy, StrideFor(area.cx), area.cy + layout_.extraRows};
     RebuildPalette();
     if (!surfaces_.Build(geometry_.stride, geometry_.height, layout_.surfaces, colours_)) return;

@@ -1,0 +1,61 @@
+// A palette effect of a given class bound to a test run of its own, for the
+// modules' own tests: frames drawn onto a canvas, the surface read back, the
+// property block read, loaded as stored and set as an edited record.
+#pragma once
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "comkit/ComPtr.h"
+#include "effectbase/EffectObject.h"
+#include "tests/support/Canvas.h"
+#include "tests/support/TestHost.h"
+
+namespace testsupport {
+
+template <class Font>
+struct HostedPalette {
+    using Object = effectbase::EffectObject<Font>;
+    using Block = decltype(Font::block);
+
+    explicit HostedPalette(std::wstring text = L"Quillon 雨", int pixels = 36, Object* object = new Object)
+        : run(std::move(text), pixels), effect(object) {
+        Bind(effect.get(), &fonts, &run);
+        effect->GetDrawingArea(&area);
+    }
+    void Frames(int count) {
+        for (int i = 0; i < count; ++i) effect->UpdateTextFace(canvas.dc(), {0, 0});
+    }
+    std::vector<BYTE> Surface() const {
+        const std::span<const BYTE> memory = effect->SurfaceMemory(0);
+        return {memory.begin(), memory.end()};
+    }
+    int Stride() const { return area.cx - area.cx % 4 + 4; }
+    Block Saved() const { return effect->block; }
+    void Load(const Block& block) {
+        std::vector<BYTE> record = Record(block, sizeof block, 2);
+        effect->LoadProperty(reinterpret_cast<tagPersistMemory*>(record.data()));
+    }
+    HRESULT Set(const Block& block) {
+        std::vector<BYTE> record = Record(block, sizeof block + 12, 1);
+        return effect->SetVVLF(reinterpret_cast<tagAnonyVVLF*>(record.data()), 1);
+    }
+
+    TestFontCache fonts;
+    TestRun run;
+    comkit::ComPtr<Object> effect;
+    SIZE area{};
+    Canvas canvas{400, 100, RGB(0, 0, 0)};
+
+private:
+    static std::vector<BYTE> Record(const Block& block, long size, long version) {
+        std::vector<BYTE> record(8 + sizeof block);
+        const long header[2] = {size, version};
+        std::memcpy(record.data(), header, 8);
+        std::memcpy(record.data() + 8, &block, sizeof block);
+        return record;
+    }
+};
+
+}  // namespace testsupport
