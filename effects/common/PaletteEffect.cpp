@@ -74,12 +74,12 @@ void PaletteEffectBase::BuildTextBitmap() {
 
 void PaletteEffectBase::BuildSurfaces() {
     BeforeBuild();
+    // No run (an unbound object): nothing to show, even on the spare rows or
+    // the margins some classes add.
+    if (!IsBound()) return;
     SIZE area{};
     // Through the object's own table: a class may widen its drawing area.
     static_cast<IViviFont*>(this)->GetDrawingArea(&area);
-    // No run to measure (an unbound object): nothing to show, even on the
-    // spare rows some classes add.
-    if (area.cy <= 0) return;
     geometry_ = {area.cx, area.cy, StrideFor(area.cx), area.cy + layout_.extraRows};
     RebuildPalette();
     if (!surfaces_.Build(geometry_.stride, geometry_.height, layout_.surfaces, colours_)) return;
