@@ -1,0 +1,170 @@
+// What the stilt effects (Lanky, Stiltripple, Stiltmax) share: the text
+// stretched upward from its baseline by a factor that follows a wave between
+// 1 and a maximum, a drawing area as tall as the largest stretch, the run's
+// colours on the first and last keys, and the mouse freezing the motion.
+//
+// A Block begins with the key head, holds the maximum stretch at offset 48
+// and names its `speed` and `useRunColours`; a class adds its frame.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+#include "effects/common/PaletteEffect.h"
+#include "effects/common/PhaseTable.h"
+#include "effects/common/RowStretch.h"
+
+namespace palette {
+
+// The block of Lanky and Stiltmax.
+#pragma pack(push, 1)
+struct StiltBlock {
+    PaletteKeyHead head;
+    BYTE padding1[2];
+    double maximumStretch;
+    BYTE speed;  // phase advance per frame
+    BYTE useRunColours;
+    BYTE padding2[6];
+};
+#pragma pack(pop)
+static_assert(sizeof(StiltBlock) == 64);
+static_assert(offsetof(StiltBlock, maximumStretch) == 48);
+static_assert(offsetof(StiltBlock, speed) == 56);
+static_assert(offsetof(StiltBlock, useRunColours) == 57);
+
+// The wave the stretch follows over the phase: a sine (starting half way up)
+// or a cosine about phase 128 (starting unstretched).
+enum class StretchWave { Sine, Cosine };
+
+template <class Block>
+class StretchEffect : public PaletteEffect<Block> {
+    static_assert(offsetof(Block, maximumStretch) == 48);
+
+public:
+    STDMETHODIMP GetDrawingArea(SIZE* size) override {
+        const HRESULT measured = PaletteEffect<Block>::GetDrawingArea(size);
+        if (SUCCEEDED(measured)) size->cy = StretchedHeight(size->cy, this->block.maximumStretch);
+        return measured;
+    }
+
+protected:
+    static constexpr int kSource = 0;
+    static constexpr int kOutput = 1;
+    static constexpr int kTextEntry = 255;
+
+    StretchEffect(StretchWave wave, BYTE defaultSpeed)
+        : PaletteEffect<Block>(SurfaceLayout{.surfaces = 2}, kKeys, KeyCopy::FirstEightPositions),
+          wave_(wave), defaultSpeed_(defaultSpeed) {}
+
+    void WriteDefaultParameters() override {
+        this->block.maximumStretch = 2.0;
+        this->block.speed = defaultSpeed_;
+        this->block.useRunColours = 1;
+    }
+    void TakeParameters(const Block& record) override { this->block.speed = record.speed; }
+    bool WatchedFieldsDiffer(const Block& record) const override {
+        return record.maximumStretch != this->block.maximumStretch ||
+               record.useRunColours != this->block.useRunColours;
+    }
+    void TakeWatchedFields(const Block& record) override {
+        this->block.maximumStretch = record.maximumStretch;
+        this->block.useRunColours = record.useRunColours;
+    }
+    // The letters keep the run's colour.
+    void PutRunColours() override {
+        PaletteEffect<Block>::PutRunColours();
+        this->PutTextColourOnKey();
+    }
+    void Entered() override { frozen_ = true; }
+    void Left() override { frozen_ = false; }
+    // A rebuild ends the freeze: the run has changed under the mouse.
+    void BeforeBuild() override { frozen_ = false; }
+
+    void SurfacesBuilt() override {
+        const double maximum = this->block.maximumStretch;
+        FillPhaseTable(factors_, [this, maximum](int i) {
+            const double wave = wave_ == StretchWave::Sine ? std::sin(PhaseAngle(i)) : std::cos(PhaseAngle(i - 128));
+            return StretchFactor(wave, maximum);
+        });
+        TextPen(this->surfaceDC.get(), this->Text()).Draw(this->Entry(kTextEntry), this->Geometry().height);
+        textHeight_ = this->Extent().Extent().cy;
+        TakeCharacterEdges();
+        this->Surface().Select(kOutput);
+    }
+
+    // The frame's pieces.
+    void ClearOutput() {
+        const Plane output = this->Surface().Pixels(kOutput);
+        std::memset(output.pixels, 0, static_cast<size_t>(output.stride) * output.height);
+    }
+    // The phase moves on unless the mouse holds it.
+    void Advance() {
+        if (!frozen_) phase_ = static_cast<BYTE>(phase_ + this->block.speed);
+    }
+    BYTE Phase() const { return phase_; }
+    double Factor(BYTE phase) const { return factors_[phase]; }
+    // The whole text, unstretched: the source as the build drew it.
+    void CopySourceToOutput() {
+        const std::span<const BYTE> source = this->Surface().Memory(kSource);
+        std::memcpy(this->Surface().Pixels(kOutput).pixels, source.data(), source.size());
+    }
+    int Characters() const { return static_cast<int>(edges_.size()) - 1; }
+    // The columns of character `index`: from .. to - 1; none past the text.
+    int BandStart(int index) const { return index < Characters() ? edges_[index] : 0; }
+    int BandEnd(int index) const { return index < Characters() ? edges_[index + 1] : 0; }
+
+    // Columns from .. to - 1 of the text, stretched by `factor` into the
+    // output surface; the top row of the text cell stays out.
+    void StretchBand(int from, int to, double factor) {
+        const Plane source = this->Surface().Pixels(kSource);
+        const Plane output = this->Surface().Pixels(kOutput);
+        const int stride = output.stride;
+        if (to <= from) return;
+        StretchRows(textHeight_, TopRow::Skipped, factor, output.height, [&](int row, int first, int last) {
+            const BYTE* band = source.pixels + static_cast<ptrdiff_t>(row) * stride + from;
+            for (int k = first; k <= last; ++k)
+                std::memcpy(output.pixels + static_cast<ptrdiff_t>(k) * stride + from, band, to - from);
+        });
+    }
+    // Clears columns from .. to - 1 in every output row.
+    void ClearBand(int from, int to) {
+        const Plane output = this->Surface().Pixels(kOutput);
+        if (to <= from) return;
+        for (int row = 0; row < output.height; ++row)
+            std::memset(output.pixels + static_cast<ptrdiff_t>(row) * output.stride + from, 0, to - from);
+    }
+
+private:
+    static constexpr DefaultKey kKeys[] = {
+        {0, RGB(0, 0, 0)}, {1, RGB(0, 0, 0)}, {254, RGB(255, 255, 255)}, {255, RGB(255, 255, 255)}};
+
+    // The characters' column edges, taken at the build through the object's
+    // own widths so that the frames measure nothing; kept within the surface.
+    void TakeCharacterEdges() {
+        int count = 0;
+        if (IParagraphAccess* run = this->Extent().Paragraph(); !run || FAILED(run->Length(&count))) count = 0;
+        count = std::max(count, 0);
+        edges_.assign(static_cast<size_t>(count) + 1, 0);
+        const int stride = this->Geometry().stride;
+        for (int b = 0; b <= count; ++b) {
+            int width = 0;
+            static_cast<IViviFont*>(this)->GetWidth(b, &width);
+            edges_[b] = std::clamp(width, 0, stride);
+        }
+    }
+
+    StretchWave wave_;
+    BYTE defaultSpeed_;
+    PhaseTable<double> factors_{};
+    std::vector<int> edges_;
+    int textHeight_ = 0;
+    BYTE phase_ = 0;
+    bool frozen_ = false;
+};
+
+}  // namespace palette
