@@ -1,0 +1,7 @@
+#include "effects/Lanky/LankyFont.h"
+
+void LankyFont::Step() {
+    ClearOutput();
+    Advance();
+    StretchBand(0, Geometry().stride, Factor(Phase()));
+}

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "effects/Lanky/LankyFont.h"
+#include "tests/effects/common/FixedPitch.h"
+
+namespace {
+
+using Lanky = testsupport::FixedPitch<LankyFont>;
+
+// The ink stands on the bottom of the cell and is stretched from there by the
+// frame's factor, which swings between 1 and the maximum (2); the mouse
+// freezes it.
+TEST(Lanky, TheInkStretchesUpwardFromTheBottomOfTheCellUntilTheMouseFreezesIt) {
+    Lanky lanky(L"HHHH", 40);
+    lanky.Frames(1);
+    const auto [low, high] = lanky.Surface(0).InkRows();
+    ASSERT_GT(high - low, 10);
+    for (int frame = 2; frame <= 33; ++frame) {
+        lanky.Frames(1);
+        const double factor = (std::sin((8 * frame % 256) * 0.0245436) + 3) / 2;
+        const testsupport::Picture output = lanky.Surface(1);
+        EXPECT_NEAR(low * factor, output.InkRows().first, 1.0) << "frame " << frame;
+        EXPECT_NEAR((high - low + 1) * factor, output.InkHeight(), 1.0) << "frame " << frame;
+    }
+    lanky->MouseEnter();
+    lanky.Frames(1);
+    const testsupport::Picture frozen = lanky.Surface(1);
+    lanky.Frames(5);
+    EXPECT_EQ(frozen.pixels, lanky.Surface(1).pixels);
+    lanky->MouseLeave();
+    lanky.Frames(1);
+    EXPECT_NE(frozen.pixels, lanky.Surface(1).pixels);
+}
+
+// A stored maximum below 1, not a number or huge keeps its bytes but is
+// taken as 1 .. 16 where it is used.
+TEST(Lanky, StoredMaximumsOutsideOneToSixteenAreBoundedAtTheirUse) {
+    Lanky lanky(L"HHHH", 40);
+    palette::StiltBlock block = lanky->block;
+    block.maximumStretch = 1.0;
+    lanky.Load(block);
+    const int cy = lanky.Area().cy;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (auto [maximum, height] : {std::pair{0.5, cy}, {-2.0, cy}, {nan, cy}, {1e300, 16 * cy}, {3.0, 3 * cy}}) {
+        block.maximumStretch = maximum;
+        lanky.Load(block);
+        EXPECT_EQ(height, lanky.Area().cy) << maximum;
+        lanky.Frames(40);
+        EXPECT_EQ(0, std::memcmp(&block, &lanky->block, sizeof block)) << "kept as stored";
+    }
+}
+
+}  // namespace
