@@ -1,0 +1,115 @@
+#include "effects/Singing/SingingFont.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "effects/common/RowStretch.h"
+
+namespace {
+constexpr double kDefaultStretch = 2.0;
+constexpr BYTE kDefaultSpeed = 8;
+constexpr double kDefaultRatio = 2.0;
+constexpr int kTextEntry = 255;
+constexpr int kSource = 0;
+constexpr int kOutput = 1;
+
+constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255, 80, 255)}};
+
+// The low 8 bits of trunc(speed x ratio), for any ratio a block may hold: one
+// that is not a finite number stands the stretch still.
+BYTE StretchStep(BYTE speed, double ratio) {
+    const double step = std::trunc(speed * ratio);
+    if (!std::isfinite(step)) return 0;
+    return static_cast<BYTE>(static_cast<int>(std::fmod(step, 256.0)));
+}
+}  // namespace
+
+SingingFont::SingingFont()
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+
+STDMETHODIMP SingingFont::GetDrawingArea(SIZE* size) {
+    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
+    if (SUCCEEDED(measured)) *size = {size->cx + 2 * block.amplitude, palette::StretchedHeight(size->cy, block.maximumStretch)};
+    return measured;
+}
+
+STDMETHODIMP SingingFont::GetWidth(int n, int* width) {
+    const HRESULT measured = PaletteEffect::GetWidth(n, width);
+    if (SUCCEEDED(measured)) *width += block.amplitude;
+    return measured;
+}
+
+void SingingFont::WriteDefaultParameters() {
+    block.maximumStretch = kDefaultStretch;
+    block.amplitude = 0;
+    block.speed = kDefaultSpeed;
+    block.stretchRatio = kDefaultRatio;
+    block.useRunColours = 1;
+}
+
+void SingingFont::TakeParameters(const SingingBlock& record) {
+    block.speed = record.speed;
+    block.stretchRatio = record.stretchRatio;
+}
+
+void SingingFont::TakeWorkingCopies(bool) { stretchStep_ = StretchStep(block.speed, block.stretchRatio); }
+
+bool SingingFont::WatchedFieldsDiffer(const SingingBlock& record) const {
+    return record.maximumStretch != block.maximumStretch || record.amplitude != block.amplitude ||
+           record.useRunColours != block.useRunColours;
+}
+
+void SingingFont::TakeWatchedFields(const SingingBlock& record) {
+    block.maximumStretch = record.maximumStretch;
+    block.amplitude = record.amplitude;
+    block.useRunColours = record.useRunColours;
+}
+
+void SingingFont::PutRunColours() {
+    PaletteEffect::PutRunColours();
+    PutTextColourOnKey();
+}
+
+// The amplitude takes the text height as soon as the run is measured, so the
+// area the host lays out holds the margin the frames draw in.
+void SingingFont::RunChanged() {
+    palette::SettleLeanAmplitude(block.amplitude, Extent().Extent().cy);
+    PaletteEffect::RunChanged();
+}
+
+// Defaults put back since the run was measured settle here.
+void SingingFont::BeforeBuild() {
+    hover_ = false;
+    leanPhase_ = stretchPhase_ = 0;
+    textHeight_ = Extent().Extent().cy;
+    palette::SettleLeanAmplitude(block.amplitude, textHeight_);
+}
+
+void SingingFont::SurfacesBuilt() {
+    lean_.Build(block.amplitude);
+    const double maximum = block.maximumStretch;
+    palette::FillPhaseTable(stretch_, [maximum](int i) {
+        return palette::StretchFactor(std::sin(palette::PhaseAngle(i)), maximum);
+    });
+    palette::TextPen(surfaceDC.get(), Text()).Draw(Entry(kTextEntry), Geometry().height, lean_.Amplitude());
+    Surface().Select(kOutput);
+}
+
+void SingingFont::Step() {
+    const palette::Plane source = Surface().Pixels(kSource);
+    const palette::Plane output = Surface().Pixels(kOutput);
+    const int stride = output.stride;
+    std::memset(output.pixels, 0, static_cast<size_t>(stride) * output.height);
+
+    leanPhase_ = static_cast<BYTE>(leanPhase_ + block.speed);
+    stretchPhase_ = hover_ ? 0 : static_cast<BYTE>(stretchPhase_ + stretchStep_);
+    const double offset = lean_.Offset(leanPhase_);
+    const int rows = textHeight_;
+    palette::StretchRows(rows, palette::TopRow::Stretched, stretch_[stretchPhase_], output.height,
+                         [&](int row, int first, int last) {
+                             const int shift = palette::Lean::Shift(offset, row + 1, rows);
+                             const BYTE* from = source.pixels + static_cast<ptrdiff_t>(row) * stride;
+                             for (int k = first; k <= last; ++k)
+                                 lean_.CopyRow(from, output.pixels + static_cast<ptrdiff_t>(k) * stride, stride, shift);
+                         });
+}

@@ -1,0 +1,82 @@
+#include "effects/Sway/SwayFont.h"
+
+#include <cstring>
+
+namespace {
+constexpr BYTE kDefaultSpeed = 8;
+constexpr BYTE kHoverSpeed = 2;
+constexpr double kHoverNarrowing = 0.25;
+constexpr int kTextEntry = 255;
+constexpr int kSource = 0;
+constexpr int kOutput = 1;
+
+constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255, 255, 255)}};
+}  // namespace
+
+SwayFont::SwayFont()
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+
+STDMETHODIMP SwayFont::GetDrawingArea(SIZE* size) {
+    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
+    if (SUCCEEDED(measured)) size->cx += 2 * block.amplitude;
+    return measured;
+}
+
+STDMETHODIMP SwayFont::GetWidth(int n, int* width) {
+    const HRESULT measured = PaletteEffect::GetWidth(n, width);
+    if (SUCCEEDED(measured)) *width += block.amplitude;
+    return measured;
+}
+
+void SwayFont::WriteDefaultParameters() {
+    block.amplitude = 0;
+    block.speed = kDefaultSpeed;
+    block.useRunColours = 1;
+}
+
+bool SwayFont::WatchedFieldsDiffer(const SwayBlock& record) const {
+    return record.amplitude != block.amplitude || record.useRunColours != block.useRunColours;
+}
+
+void SwayFont::TakeWatchedFields(const SwayBlock& record) {
+    block.amplitude = record.amplitude;
+    block.useRunColours = record.useRunColours;
+}
+
+void SwayFont::PutRunColours() {
+    PaletteEffect::PutRunColours();
+    PutTextColourOnKey();
+}
+
+// The amplitude takes the text height as soon as the run is measured, so the
+// area the host lays out holds the margin the frames draw in.
+void SwayFont::RunChanged() {
+    palette::SettleLeanAmplitude(block.amplitude, Extent().Extent().cy);
+    PaletteEffect::RunChanged();
+}
+
+// Defaults put back since the run was measured settle here.
+void SwayFont::BeforeBuild() {
+    hover_ = false;
+    palette::SettleLeanAmplitude(block.amplitude, Extent().Extent().cy);
+}
+
+void SwayFont::SurfacesBuilt() {
+    lean_.Build(block.amplitude);
+    palette::TextPen(surfaceDC.get(), Text()).Draw(Entry(kTextEntry), Geometry().height, lean_.Amplitude());
+    Surface().Select(kOutput);
+}
+
+void SwayFont::Step() {
+    const palette::Plane source = Surface().Pixels(kSource);
+    const palette::Plane output = Surface().Pixels(kOutput);
+    const int stride = output.stride;
+    std::memset(output.pixels, 0, static_cast<size_t>(stride) * output.height);
+    phase_ = static_cast<BYTE>(phase_ + (hover_ ? kHoverSpeed : block.speed));
+    const double offset = lean_.Offset(phase_) * (hover_ ? kHoverNarrowing : 1.0);
+    const int rows = output.height;
+    for (int r = 0; r < rows; ++r) {
+        const ptrdiff_t at = static_cast<ptrdiff_t>(r) * stride;
+        lean_.CopyRow(source.pixels + at, output.pixels + at, stride, palette::Lean::Shift(offset, r + 1, rows));
+    }
+}
