@@ -57,6 +57,7 @@ void WaterFont::Left() {
         const int stride = Geometry().stride;
         std::int32_t* row = Previous() + static_cast<ptrdiff_t>(Geometry().height / 2) * stride;
         std::fill(row, row + stride, kLeaveWave);
+        still_ = false;
     }
     dropping_ = false;
 }
@@ -65,6 +66,7 @@ void WaterFont::BeforeBuild() {
     dropFrames_ = 0;
     current_ = 1;
     dropping_ = false;
+    still_ = false;
 }
 
 void WaterFont::SurfacesBuilt() {
@@ -91,7 +93,8 @@ void WaterFont::Step() {
         return;
     }
     if (dropping_) Drop();
-    Ripple();
+    // Still water gives the same picture frame after frame: no need to work it out again.
+    if (!still_) still_ = Ripple();
     current_ = 1 - current_;
 }
 
@@ -100,6 +103,7 @@ void WaterFont::Step() {
 void WaterFont::Drop() {
     if (dropFrames_ > block.dropDuration) dropping_ = false;
     else ++dropFrames_;
+    still_ = false;
     const int stride = Geometry().stride;
     const std::int32_t height = Bounded(block.dropHeight);
     std::int32_t* present = Present();
@@ -139,8 +143,9 @@ int NearFrom(int i, std::int32_t dy, std::int32_t dx, int stride, int wrap) {
 }  // namespace
 
 // The next heights into the previous buffer, and every output pixel from the
-// source displaced by the present slope.
-void WaterFont::Ripple() {
+// source displaced by the present slope. True when the water is flat: no
+// height in either buffer.
+bool WaterFont::Ripple() {
     const palette::Plane source = Surface().Pixels(kSource);
     const palette::Plane output = Surface().Pixels(kOutput);
     const std::int32_t* present = Present();
@@ -149,6 +154,7 @@ void WaterFont::Ripple() {
     const int wrap = s * source.height - 1;
     const std::uint32_t span = NearSpan(s, source.height);
     const int damping = std::min<int>(block.damping, kLargestDamping);
+    std::int32_t heights = 0;  // any bit of any height met
     for (int i = s * source.height - 2 * s - 3; i > s; --i) {
         const std::int32_t* cell = present + i;
         const std::int32_t dy = (cell[0] - cell[2 * s]) >> 3;
@@ -159,5 +165,11 @@ void WaterFont::Ripple() {
         std::int32_t height = ((cell[s] + cell[-s] + cell[-1] + cell[1]) >> 1) - next[i];
         height -= height >> damping;
         next[i] = Bounded(height);
+        heights |= cell[0] | next[i];
     }
+    if (heights) return false;
+    const auto flat = [cells = static_cast<size_t>(s) * source.height](const std::int32_t* buffer) {
+        return std::all_of(buffer, buffer + cells, [](std::int32_t height) { return height == 0; });
+    };
+    return flat(present) && flat(next);
 }

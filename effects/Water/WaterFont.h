@@ -51,12 +51,13 @@ private:
     std::int32_t* Present() const { return heights_[current_].get(); }
     std::int32_t* Previous() const { return heights_[1 - current_].get(); }
     void Drop();
-    void Ripple();
+    bool Ripple();
 
     // The present and the previous heights; `current_` names the present one.
     std::unique_ptr<std::int32_t[]> heights_[2];
     int current_ = 1;
     palette::MarginSpot mouse_;
     bool dropping_ = false;
+    bool still_ = false;  // flat water, and the output shows it
     std::int64_t dropFrames_ = 0;  // frames of the present drop
 };
