@@ -23,7 +23,9 @@ public:
     }
     STDMETHODIMP ChangeParagraph() override {
         return Guarded([this] {
-            extent_.Measure();
+            // Measured again when next asked: a run is often changed several
+            // times before anyone asks.
+            extent_.Forget();
             extent_.ResetWidthCache();
             RunChanged();
             return S_OK;
@@ -64,7 +66,7 @@ public:
 protected:
     BoundEffect() = default;
 
-    // Runs after every measuring of a changed run.
+    // Runs after every change of the run.
     virtual void RunChanged() {}
 
     TextExtent& Extent() { return extent_; }

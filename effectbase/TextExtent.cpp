@@ -40,26 +40,30 @@ SIZE TextExtent::MeasureText() const {
 }
 
 SIZE TextExtent::Extent() {
-    if (!IsMeasured()) Measure();
+    if (!IsMeasured()) extent_ = MeasureText();
     return extent_;
 }
 
 int TextExtent::GetPrefixWidth(int n) {
-    if (widths_.empty()) return 0;
-    n = std::clamp(n, 0, static_cast<int>(widths_.size()) - 1);
-    if (n == 0) return 0;
-    if (widths_[n] != 0) return widths_[n];
+    if (n <= 0) return 0;
+    if (widths_.empty()) MeasureWidths();
+    return widths_[std::min(n, static_cast<int>(widths_.size()) - 1)];
+}
 
+void TextExtent::MeasureWidths() {
     const std::wstring text = RunText();
+    widths_.assign(text.size() + 1, 0);
+    if (text.empty()) return;
     winkit::ScreenDC screen;
     winkit::MemoryDC memory(screen.get());
     winkit::Selection font(memory.get(), RunFont());
+    // One call gives the end of every character: the width of every prefix.
+    std::vector<int> ends(text.size());
     SIZE size{0, 0};
-    GetTextExtentPoint32W(memory.get(), text.data(), std::min(n, static_cast<int>(text.size())), &size);
-    widths_[n] = static_cast<std::uint16_t>(size.cx);
-    return widths_[n];
+    if (!GetTextExtentExPointW(memory.get(), text.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(),
+                               &size))
+        return;
+    for (std::size_t i = 0; i < ends.size(); ++i) widths_[i + 1] = static_cast<std::uint16_t>(ends[i]);
 }
-
-void TextExtent::ResetWidthCache() { widths_.assign(RunText().size() + 1, 0); }
 
 }  // namespace effectbase

@@ -21,17 +21,17 @@ public:
 
     // The whole run's pixel extent; an empty run is (0, height of "A").
     SIZE MeasureText() const;
-    // Measures into the stored extent.
-    void Measure() { extent_ = MeasureText(); }
     bool IsMeasured() const { return extent_.cx != -1 || extent_.cy != -1; }
     // The stored extent, measured first when it never was.
     SIZE Extent();
     void Forget() { extent_ = {-1, -1}; }
 
-    // Width of the first n characters; n is clamped to 0..L.
+    // Width of the first n characters; n is clamped to 0..L. The first width
+    // asked for measures every prefix of the run's text at once.
     int GetPrefixWidth(int n);
-    // Empties the cache and sizes it for the run's current text (L + 1 entries).
-    void ResetWidthCache();
+    // Empties the cache; the next width asked for fills it for the run's text
+    // as it is then (L + 1 entries).
+    void ResetWidthCache() { widths_.clear(); }
 
     // The run's font from the font cache (owned by the cache), or null.
     HFONT RunFont() const;
@@ -39,6 +39,8 @@ public:
     std::wstring RunText() const;
 
 private:
+    void MeasureWidths();
+
     IParagraphAccess* paragraph_ = nullptr;
     SIZE extent_{-1, -1};
     std::vector<std::uint16_t> widths_;

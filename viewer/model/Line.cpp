@@ -7,6 +7,8 @@ namespace model {
 
 Line::Line() { InitDefaultRun(); }
 
+Line::Line(const Paragraph& defaultStyle) : m_defaultRun(defaultStyle.Clone()) {}
+
 Line::~Line() { DestroyRuns(0, m_runs.size()); }
 
 void Line::InitDefaultRun() {
@@ -17,8 +19,11 @@ void Line::InitDefaultRun() {
 }
 
 std::unique_ptr<Line> Line::Clone() const {
-    auto copy = std::make_unique<Line>();
-    copy->CopyFrom(*this);
+    // Not through CopyFrom: the new line's own default run would only be
+    // made to be replaced.
+    auto copy = std::make_unique<Line>(*m_defaultRun);
+    copy->m_listener = m_listener;
+    copy->InsertClones(0, *this);
     return copy;
 }
 

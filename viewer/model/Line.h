@@ -51,6 +51,8 @@ class Line final {
 public:
     // No runs; a default run with the defaults of a new Paragraph.
     Line();
+    // No runs; a clone of the given run as the default run.
+    explicit Line(const Paragraph& defaultStyle);
     ~Line();
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;

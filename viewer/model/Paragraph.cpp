@@ -24,11 +24,17 @@ std::optional<std::wstring> EffectName(IViviFont* effect) {
 
 }  // namespace
 
-Paragraph::Paragraph() {
+Paragraph::Paragraph(EffectChosenLater) {
     RunShared::Join();
+    // The table's first face when the default one is not installed.
+    fontIndex = std::max(RunShared::FindFace(kDefaultFace), 0);
+}
+
+Paragraph::Paragraph() : Paragraph(EffectChosenLater{}) {
     effect = CreateDefaultEffect();
     if (effect) Bind();
-    SetFaceName(kDefaultFace);
+    // The default face is told like any face set, when it is installed.
+    if (RunShared::FindFace(kDefaultFace) >= 0) Changed();
 }
 
 Paragraph::~Paragraph() { ReleaseShared(); }
@@ -98,7 +104,7 @@ STDMETHODIMP Paragraph::GetBkColor(unsigned long* out) {
 }
 
 std::unique_ptr<Paragraph> Paragraph::Clone() const {
-    auto copy = std::make_unique<Paragraph>();
+    std::unique_ptr<Paragraph> copy(new Paragraph(EffectChosenLater{}));
     copy->CopyFrom(*this);
     return copy;
 }
@@ -125,7 +131,7 @@ HRESULT Paragraph::SetEffect(comkit::ComPtr<IViviFont> replacement) {
 
 bool Paragraph::SetFaceName(const char* face) {
     if (!face) return false;
-    const int index = FindFace(RunShared::InstalledFonts(), face);
+    const int index = RunShared::FindFace(face);
     if (index < 0) return false;
     fontIndex = index;
     Changed();

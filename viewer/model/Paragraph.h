@@ -103,15 +103,21 @@ public:
     void Draw(HDC dc, POINT topLeft) const;
     void Update(HDC dc, POINT topLeft) const;
 
-    // The run's record in a text record. Load fills a fresh run: its text,
-    // style, and a clone of the installed effect the record names.
+    // The run's record in a text record. Load makes a new run of a record:
+    // its text, style, and a clone of the installed effect the record names.
     void Store(appkit::Archive& archive) const;
-    void Load(appkit::Archive& archive, int version, RecordHost& host);
+    static std::unique_ptr<Paragraph> Load(appkit::Archive& archive, int version, RecordHost& host);
     // The bytes of characters [from, to) as they are; `to` kEndOfLine is the
     // end of the run.
     void WritePlainRange(appkit::Archive& archive, int from, int to) const;
 
 private:
+    // A run of the default style whose effect its maker chooses at once: a
+    // clone of another run's (Clone) or of the one a record names (Load). No
+    // default effect is made only to be replaced.
+    struct EffectChosenLater {};
+    explicit Paragraph(EffectChosenLater);
+
     void ReleaseShared();
     void Changed() const;
     HRESULT Bind();

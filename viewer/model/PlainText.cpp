@@ -1,6 +1,7 @@
 #include "viewer/model/PlainText.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "appkit/Archive.h"
@@ -75,7 +76,7 @@ void Text::ReadPlain(appkit::Archive& archive) {
         if (!bytes.empty()) line->InsertChars(bytes, 0);
         loaded.AppendLine(std::move(line));
     }
-    InsertLoaded(loaded);
+    InsertLoaded(std::move(loaded));
 }
 
 void Line::WritePlainRange(appkit::Archive& archive, int from, int to) const {

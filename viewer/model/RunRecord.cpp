@@ -11,6 +11,7 @@
 
 #include "appkit/Archive.h"
 #include "viewer/core/ClassId.h"
+#include "viewer/model/DefaultEffect.h"
 #include "viewer/model/EffectProperty.h"
 #include "viewer/model/Line.h"
 #include "viewer/model/Paragraph.h"
@@ -45,11 +46,8 @@ void Line::StoreRuns(appkit::Archive& archive, int from, int to) const {
 }
 
 void Line::LoadRuns(appkit::Archive& archive, int version, RecordHost& host) {
-    for (int count = ReadCount(archive, kLeastRunBytes); count > 0; --count) {
-        auto run = std::make_unique<Paragraph>();
-        run->Load(archive, version, host);
-        AppendRun(std::move(run));
-    }
+    for (int count = ReadCount(archive, kLeastRunBytes); count > 0; --count)
+        AppendRun(Paragraph::Load(archive, version, host));
 }
 
 void Paragraph::Store(appkit::Archive& archive) const {
@@ -62,27 +60,29 @@ void Paragraph::Store(appkit::Archive& archive) const {
     if (effect && !IsEqualCLSID(stored, StaticClsid())) StoreEffectProperty(archive, *effect.get());
 }
 
-void Paragraph::Load(appkit::Archive& archive, int version, RecordHost& host) {
+std::unique_ptr<Paragraph> Paragraph::Load(appkit::Archive& archive, int version, RecordHost& host) {
     // The effect hears of the new text and style once, at the end.
+    std::unique_ptr<Paragraph> run(new Paragraph(EffectChosenLater{}));
+    std::string& text = run->text;
     text = archive.ReadString();
     // A run's text holds no NUL.
     text.resize(std::min(text.size(), text.find('\0')));
-    points = archive.ReadLong();
-    color = archive.ReadDword();
-    // An unknown face leaves the one the run started with.
-    SetFaceName(archive.ReadString().c_str());
+    run->points = archive.ReadLong();
+    run->color = archive.ReadDword();
+    // An unknown face leaves the default one.
+    run->SetFaceName(archive.ReadString().c_str());
 
     // Document data names a class only by its identifier; nothing else is
     // looked up.
     const std::optional<CLSID> clsid = viewer::ParseClsid(archive.ReadString());
     IViviFont* prototype = clsid ? host.FindEffectByClsid(*clsid) : nullptr;
-    comkit::ComPtr<IViviFontProperty> settings;
     comkit::ComPtr<IViviFont> clone;
-    // A clone that cannot be had leaves the run its default effect.
-    if (prototype && SUCCEEDED(prototype->Clone(clone.put())) && clone) {
-        SetEffect(std::move(clone));
-        settings = effect.As<IViviFontProperty>(IID_IViviFontProperty);
-    }
+    const bool cloned = prototype && SUCCEEDED(prototype->Clone(clone.put())) && clone;
+    // A run whose class is not installed, or whose clone cannot be had,
+    // draws with the default effect.
+    run->SetEffect(cloned ? std::move(clone) : CreateDefaultEffect());
+    comkit::ComPtr<IViviFontProperty> settings;
+    if (cloned) settings = run->effect.As<IViviFontProperty>(IID_IViviFontProperty);
     if (version >= kFirstVersionWithBlobs && CarriesBlob(clsid, prototype)) {
         if (settings) {
             LoadEffectProperty(archive, *settings.get());
@@ -90,7 +90,8 @@ void Paragraph::Load(appkit::Archive& archive, int version, RecordHost& host) {
             SkipEffectProperty(archive);
         }
     }
-    Changed();
+    run->Changed();
+    return run;
 }
 
 }  // namespace model

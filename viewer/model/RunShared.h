@@ -18,6 +18,9 @@ public:
     // Null while no run is alive.
     static FontManager* Fonts();
     static const FontTable& InstalledFonts();
+    // Index of the first installed face of that name (lstrcmpA), or -1; each
+    // name is looked up in the table once while the table lives.
+    static int FindFace(const char* face);
     // LOGPIXELSY of the screen, taken when the first run joined.
     static int ScreenDpi();
 };

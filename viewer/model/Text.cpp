@@ -78,11 +78,17 @@ void Text::Insert(const Text& fragment, TextPos at, bool record) {
     if (copy->m_lastLineOpen) m_lines[tail]->InsertLine(*lines.back(), 0);
 }
 
-void Text::InsertLoaded(const Text& fragment) {
-    // Any column past a line's characters is its end.
-    const TextPos end =
-        m_lines.empty() ? TextPos{} : TextPos{std::numeric_limits<std::int32_t>::max(), LineCount() - 1};
-    Insert(fragment, end);
+void Text::InsertLoaded(Text&& fragment) {
+    if (m_lines.empty()) {
+        // Copies of the lines read would clone and bind every run's effect
+        // again, only for the effects just read to be dropped; the lines are
+        // taken over instead. They were read with this text's settings.
+        for (auto& line : fragment.m_lines) AppendLine(std::move(line));
+        fragment.m_lines.clear();
+    } else {
+        // Any column past a line's characters is its end.
+        Insert(fragment, {std::numeric_limits<std::int32_t>::max(), LineCount() - 1});
+    }
     ApplyBkColor();
 }
 

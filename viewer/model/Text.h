@@ -94,8 +94,9 @@ private:
     // A copy of the fragment in this text's colours and with its listener.
     std::unique_ptr<Text> WorkingCopy(const Text& fragment) const;
     // Inserts lines read from an archive after the text's last character and
-    // gives every run the text's background colour.
-    void InsertLoaded(const Text& fragment);
+    // gives every run the text's background colour. The fragment's lines may
+    // be taken over.
+    void InsertLoaded(Text&& fragment);
 
     // The history to report to, when the edit is to be recorded.
     UndoHistory* Recorder(bool record) const { return record ? m_history : nullptr; }

@@ -4,6 +4,7 @@
 // 0 after a range, whose last line is then open) and the end marker as a
 // counted string. Writers always write version 3.
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "appkit/Archive.h"
@@ -96,7 +97,7 @@ void Text::LoadLines(appkit::Archive& archive, int version, RecordHost& host) {
     }
     const bool open = archive.ReadDword() == kRange;
     loaded.m_lastLineOpen = open;
-    InsertLoaded(loaded);
+    InsertLoaded(std::move(loaded));
     m_lastLineOpen = open;
 }
 
