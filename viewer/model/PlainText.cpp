@@ -65,8 +65,7 @@ void Text::WritePlainRange(appkit::Archive& archive, TextPos first, TextPos last
 }
 
 void Text::ReadPlain(appkit::Archive& archive) {
-    Text loaded;
-    loaded.CopySettings(*this);
+    Text loaded(SettingsOf{*this});
     std::string bytes;
     bool endedByLineFeed = false;
     while (ReadArchiveLine(archive, bytes, endedByLineFeed)) {

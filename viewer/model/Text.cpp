@@ -18,11 +18,20 @@ Line* Text::LineAt(int index) { return HasLine(index) ? m_lines[index].get() : n
 
 const Line* Text::LineAt(int index) const { return HasLine(index) ? m_lines[index].get() : nullptr; }
 
+// The line style is cloned at once, not made with a default effect first.
+Text::Text(SettingsOf settings) : m_templateLine(settings.source.m_templateLine.DefaultRun()) {
+    CopyFlags(settings.source);
+}
+
 void Text::CopySettings(const Text& source) {
+    CopyFlags(source);
+    m_templateLine.CopyFrom(source.m_templateLine);
+}
+
+void Text::CopyFlags(const Text& source) {
     m_listener = source.m_listener;
     m_lastLineOpen = source.m_lastLineOpen;
     m_bkColor = source.m_bkColor;
-    m_templateLine.CopyFrom(source.m_templateLine);
 }
 
 void Text::AdoptLine(Line& line) {
@@ -138,15 +147,13 @@ void Text::RemoveLinesFrom(int index) {
 }
 
 std::unique_ptr<Text> Text::Clone() const {
-    auto copy = std::make_unique<Text>();
-    copy->CopySettings(*this);
+    auto copy = std::make_unique<Text>(SettingsOf{*this});
     for (const auto& line : m_lines) copy->AppendLine(line->Clone());
     return copy;
 }
 
 std::unique_ptr<Text> Text::CopyRange(TextPos from, TextPos to) const {
-    auto copy = std::make_unique<Text>();
-    copy->CopySettings(*this);
+    auto copy = std::make_unique<Text>(SettingsOf{*this});
     copy->m_lastLineOpen = true;
     if (!HasLine(from.line) || !HasLine(to.line) || !Ordered(from, to)) return copy;
     for (int index = from.line; index <= to.line; ++index) {

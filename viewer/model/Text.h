@@ -26,6 +26,11 @@ class UndoHistory;
 class Text final {
 public:
     Text() = default;
+    // No lines and the settings of another text, as CopySettings gives them.
+    struct SettingsOf {
+        const Text& source;
+    };
+    explicit Text(SettingsOf settings);
     ~Text();
     Text(const Text&) = delete;
     Text& operator=(const Text&) = delete;
@@ -90,6 +95,8 @@ public:
 
 private:
     bool HasLine(int index) const { return index >= 0 && index < LineCount(); }
+    // The settings besides the line style.
+    void CopyFlags(const Text& source);
     void InsertLineAt(int index, std::unique_ptr<Line> line);
     // A copy of the fragment in this text's colours and with its listener.
     std::unique_ptr<Text> WorkingCopy(const Text& fragment) const;

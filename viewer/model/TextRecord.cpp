@@ -88,8 +88,7 @@ void Text::StoreRange(appkit::Archive& archive, TextPos first, TextPos last) con
 void Text::LoadLines(appkit::Archive& archive, int version, RecordHost& host) {
     // The lines are built apart and join the text only once the whole block
     // has been read: a block that breaks off leaves the text as it was.
-    Text loaded;
-    loaded.CopySettings(*this);
+    Text loaded(SettingsOf{*this});
     for (int count = ReadCount(archive, kLeastLineBytes); count > 0; --count) {
         auto line = m_templateLine.Clone();
         line->LoadRuns(archive, version, host);
