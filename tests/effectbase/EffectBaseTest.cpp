@@ -197,7 +197,63 @@ TEST(EffectBase, ActivationFollowsBuildAndReleaseAndChangeRebuildsOnlyWhenActive
     EXPECT_EQ(1, active);
 }
 
-TEST(EffectBase, MeasuresOnBindingAndClampsPrefixWidths) {
+// Counts the effect's readings of the run's text: each is a measuring.
+class CountingRun final : public IParagraphAccess {
+public:
+    explicit CountingRun(TestRun& run) : run_(run) {}
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override { return run_.QueryInterface(iid, out); }
+    STDMETHODIMP_(ULONG) AddRef() override { return 0; }
+    STDMETHODIMP_(ULONG) Release() override { return 0; }
+    STDMETHODIMP Length(int* length) override { return run_.Length(length); }
+    STDMETHODIMP GetString(short** text) override {
+        ++readings;
+        return run_.GetString(text);
+    }
+    STDMETHODIMP GetCharactor(int index, short* character) override { return run_.GetCharactor(index, character); }
+    STDMETHODIMP GetLOGFONT(tagPassLOGFONT* font) override { return run_.GetLOGFONT(font); }
+    STDMETHODIMP GetColor(unsigned long* colour) override { return run_.GetColor(colour); }
+    STDMETHODIMP GetBkColor(unsigned long* colour) override { return run_.GetBkColor(colour); }
+
+    int readings = 0;
+
+private:
+    TestRun& run_;
+};
+
+TEST(EffectBase, MeasuresWhenFirstAskedAndEveryPrefixAtOnce) {
+    TestFontCache fonts;
+    TestRun run(L"日本語abc");
+    CountingRun counted(run);
+    auto effect = NewProbe();
+    testsupport::Bind(effect.get(), &fonts, &counted);
+    effect->ChangeParagraph();
+    effect->ChangeParagraph();
+    EXPECT_EQ(0, counted.readings) << "nothing is measured before it is asked for";
+    SIZE area{};
+    effect->GetDrawingArea(&area);
+    effect->GetDrawingArea(&area);
+    EXPECT_EQ(1, counted.readings);
+
+    // Every prefix as GDI measures it on its own, from one measuring.
+    tagPassLOGFONT logFont{};
+    run.GetLOGFONT(&logFont);
+    HFONT font = nullptr;
+    fonts.GetFontIndirect(&logFont, &font);
+    winkit::ScreenDC screen;
+    winkit::Selection selected(screen.get(), font);
+    for (int n = 1; n <= 6; ++n) {
+        SIZE prefix{};
+        GetTextExtentPoint32W(screen.get(), run.text.c_str(), n, &prefix);
+        int width = 0;
+        effect->GetWidth(n, &width);
+        EXPECT_EQ(prefix.cx, width) << n;
+    }
+    EXPECT_EQ(2, counted.readings);
+    effect->ChangeParagraph();
+    EXPECT_EQ(2, counted.readings);
+}
+
+TEST(EffectBase, MeasuresAndClampsPrefixWidths) {
     TestFontCache fonts;
     TestRun run(L"日本語abc");
     auto effect = NewProbe();

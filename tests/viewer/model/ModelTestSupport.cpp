@@ -86,7 +86,10 @@ STDMETHODIMP FakeEffect::Name(short** name) {
 
 comkit::ComPtr<IViviFont> StaticSource::Create() { return comkit::ComPtr<IViviFont>(new StaticFont); }
 
-comkit::ComPtr<IViviFont> FakeSource::Create() { return comkit::ComPtr<IViviFont>(new FakeEffect(log_, shape)); }
+comkit::ComPtr<IViviFont> FakeSource::Create() {
+    ++created;
+    return comkit::ComPtr<IViviFont>(new FakeEffect(log_, shape));
+}
 
 void ModelTest::SetUp() { model::SetDefaultEffectSource(&source_); }
 

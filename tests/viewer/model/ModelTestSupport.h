@@ -96,6 +96,7 @@ public:
     void ReportUnavailable() override {}
 
     FakeShape shape;
+    int created = 0;
 
 private:
     EffectLog& log_;

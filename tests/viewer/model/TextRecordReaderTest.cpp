@@ -298,4 +298,54 @@ TEST_F(RecordReaderTest, LyingLengthsEndTheLoadWithTheTextUnchanged) {
     EXPECT_TRUE(host.messages.empty());
 }
 
+// The effects a load makes: one per run, bound once in the order the record
+// reader gives, and kept by the text rather than copied.
+class LoadBindingTest : public modeltest::FakeTest {
+protected:
+    class OneClassHost final : public model::RecordHost {
+    public:
+        explicit OneClassHost(IViviFont* prototype) : prototype_(prototype) {}
+        IViviFont* FindEffectByClsid(const CLSID& clsid) override {
+            return IsEqualCLSID(clsid, recordtest::kUnknownClass) ? prototype_ : nullptr;
+        }
+        void ShowMessage(const std::wstring&, UINT) override { ADD_FAILURE() << "a message"; }
+
+    private:
+        IViviFont* prototype_;
+    };
+
+    modeltest::EffectLog foundLog;
+};
+
+TEST_F(LoadBindingTest, EachRunGetsOneEffectBoundOnce) {
+    const std::string face = recordtest::DefaultFace();
+    Bytes found, lost;
+    found.Run("found", 16, 0xFFFFFF, face, recordtest::kUnknownText);
+    lost.Run("lost", 16, 0xFFFFFF, face, recordtest::kStaticText);
+    const Data record =
+        Bytes().Header(3, kRed).Dword(2).Dword(1).Raw(found.data).Dword(1).Raw(lost.data).Dword(1).EndMarker().data;
+    const comkit::ComPtr<IViviFont> prototype(new modeltest::FakeEffect(foundLog, {}));
+    OneClassHost host(prototype.get());
+    Text text;
+    const int created = fakes.created;
+    appkit::MemoryArchive archive(record);
+    ASSERT_TRUE(text.Serialize(archive, host));
+
+    // The clone is bound, told of its run once it is read and of the
+    // record's background, and is the one the text keeps.
+    EXPECT_EQ((std::vector<std::string>{"Clone", "SetFontManager", "SetParagraph", "ChangeParagraph",
+                                        "ChangeParagraph"}),
+              foundLog.calls);
+    EXPECT_EQ(2, foundLog.alive);
+    const model::Paragraph& kept = text.LineAt(0)->Run(0);
+    EXPECT_EQ(static_cast<const IParagraphAccess*>(&kept), Fake(kept).Bound());
+    EXPECT_EQ(kRed, kept.BkColor());
+    // A class that is not installed: the default effect, made for that run
+    // alone.
+    EXPECT_EQ(created + 1, fakes.created);
+    const model::Paragraph& fallback = text.LineAt(1)->Run(0);
+    EXPECT_EQ(static_cast<const IParagraphAccess*>(&fallback), Fake(fallback).Bound());
+    EXPECT_EQ("lost", fallback.Bytes());
+}
+
 }  // namespace
