@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# start: make the private prefix when it is missing, give the tests a display
+# start: make the private prefix when it is missing or was prepared by an
+#        older version of this script, give the tests a display
 #        (Xvfb on a free number when there is none), and start the Wine server
 #        and services detached, so no test inherits their output pipes.
 # stop:  end the Wine server and the Xvfb that start made.
@@ -16,17 +17,31 @@ japanese_faces() {
         "ＭＳ Ｐ明朝" IPAPMincho "ＭＳ 明朝" IPAMincho
 }
 
-make_prefix() {
+# Bumped whenever prepare_prefix changes, so that existing prefixes get the
+# change too.
+ready_marker="$WINEPREFIX/.quillon-ready-2"
+
+prepare_prefix() {
     mkdir -p "$quillon_state"
-    quiet "${quillon_wine[@]}" wineboot -i
-    quiet wineserver -w
+    if [ -f "$WINEPREFIX/system.reg" ]; then
+        # A server left running (persistent) would make the waits below endless.
+        quiet wineserver -k
+    else
+        quiet "${quillon_wine[@]}" wineboot -i
+        quiet wineserver -w
+    fi
     # Japanese face names the documents use, mapped to the IPA fonts installed
-    # here. regedit reads the names from a UTF-16 file; command-line arguments would
-    # pass through the Unix locale, which may lack Japanese.
+    # here. As font substitutes they only name a font when one is created;
+    # as Wine's replacements they are enumerated faces too, so the viewer's
+    # installed-font table lists them and runs keep them. regedit reads the
+    # names from a UTF-16 file; command-line arguments would pass through the
+    # Unix locale, which may lack Japanese.
     local faces="$quillon_state/japanese-faces.reg"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
         printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+        japanese_faces
+        printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
         japanese_faces
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$faces"
     quiet "${quillon_wine[@]}" regedit /S "$(echo "Z:$faces" | tr / '\\')"
@@ -34,7 +49,8 @@ make_prefix() {
     quiet "${quillon_wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
     quiet wineserver -w
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    touch "$WINEPREFIX/.quillon-ready"
+    rm -f "$WINEPREFIX"/.quillon-ready*
+    touch "$ready_marker"
 }
 
 start_display() {
@@ -58,7 +74,7 @@ case "$action" in
 start)
     mkdir -p "$quillon_state"
     start_display
-    [ -f "$WINEPREFIX/.quillon-ready" ] || make_prefix
+    [ -f "$ready_marker" ] || prepare_prefix
     quiet wineserver -p
     quiet "${quillon_wine[@]}" wineboot
     ;;

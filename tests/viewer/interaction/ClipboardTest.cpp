@@ -1,6 +1,7 @@
 // Copy: the plain text and private-format bytes of a range, read back by a
 // second program after the data object is gone, the record inside the
-// private data read back into runs, and an empty range refused.
+// private data read back into runs with the faces the document named, and an
+// empty range refused.
 #include <cstdint>
 #include <cstring>
 
@@ -85,6 +86,42 @@ TEST_F(ClipboardTest, PrivateDataIsALengthThenTheRangesRecord) {
     CLSID effect{};
     copy.LineAt(0)->Run(0).Effect()->GetCLSID(&effect);
     EXPECT_TRUE(IsEqualCLSID(StaticFont::ClassId(), effect));
+}
+
+// Documents name the Japanese faces; a document read and copied keeps them.
+TEST_F(ClipboardTest, TheFacesADocumentNamesSurviveItsLoadAndACopy) {
+    const std::vector<std::string> faces{modeltest::Sjis(L"ＭＳ Ｐゴシック"), modeltest::Sjis(L"ＭＳ ゴシック"),
+                                         modeltest::Sjis(L"ＭＳ Ｐ明朝"), modeltest::Sjis(L"ＭＳ 明朝")};
+    model::Text document;
+    auto line = std::make_unique<model::Line>();
+    for (const std::string& face : faces) {
+        auto run = modeltest::MakeRun("ab", RGB(0, 0, static_cast<BYTE>(line->RunCount())));
+        ASSERT_TRUE(run->SetFaceName(face.c_str())) << "not an installed face: " << face;
+        line->AppendRun(std::move(run));
+    }
+    document.AppendLine(std::move(line));
+    StaticHost host;
+    appkit::MemoryArchive stored;
+    document.Serialize(stored, host);
+
+    const auto facesOf = [](const model::Line& runs) {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < runs.RunCount(); ++i) names.push_back(runs.Run(i).FaceName());
+        return names;
+    };
+    model::Text loaded;
+    appkit::MemoryArchive reading(stored.Bytes());
+    ASSERT_TRUE(loaded.Serialize(reading, host));
+    ASSERT_EQ(1, loaded.LineCount());
+    EXPECT_EQ(faces, facesOf(*loaded.LineAt(0)));
+
+    const Bytes data = BytesOf(interaction::RenderPrivateFormat(loaded, {0, 0}, {8, 0}).get());
+    ASSERT_GT(data.size(), 4u);
+    appkit::MemoryArchive copied{std::span<const std::uint8_t>(data).subspan(4)};
+    model::Text pasted;
+    ASSERT_TRUE(pasted.Serialize(copied, host));
+    ASSERT_EQ(1, pasted.LineCount());
+    EXPECT_EQ(faces, facesOf(*pasted.LineAt(0)));
 }
 
 TEST_F(ClipboardTest, TheCopyStaysOnTheClipboardForOtherPrograms) {
