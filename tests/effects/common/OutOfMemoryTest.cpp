@@ -24,13 +24,15 @@ TEST(OutOfMemory, EndsTheEffectsCallAndNeverTheHost) {
     std::memcpy(record.data(), header, 8);
     std::memcpy(record.data() + 8, effect->PropertyBytes().data(), sizeof(ProbeBlock));
 
-    HRESULT changed, widths, drawn, activated, set, cloned;
+    HRESULT changed, measured, widths, drawn, activated, set, cloned;
+    SIZE area{};
     char isActivated = -1;
     comkit::ComPtr<IViviFont> clone;
     int width = -1;
     {
         testalloc::ScopedOutOfMemory noMemory;
         changed = effect->ChangeParagraph();
+        measured = effect->GetDrawingArea(&area);
         widths = effect->GetWidth(3, &width);
         activated = effect->Activate();
         drawn = effect->DrawTextFace(canvas.dc(), {0, 0});
@@ -38,7 +40,8 @@ TEST(OutOfMemory, EndsTheEffectsCallAndNeverTheHost) {
         set = effect->SetVVLF(reinterpret_cast<tagAnonyVVLF*>(record.data()), 1);
         cloned = effect->Clone(clone.put());
     }
-    EXPECT_EQ(E_OUTOFMEMORY, changed);
+    EXPECT_EQ(S_OK, changed) << "a change is measured when next asked";
+    EXPECT_EQ(E_OUTOFMEMORY, measured);
     EXPECT_EQ(E_OUTOFMEMORY, widths);
     EXPECT_EQ(0, width);
     EXPECT_EQ(S_OK, activated) << "nothing built, nothing reported";
