@@ -8,15 +8,10 @@
 #include "winkit/AnsiText.h"
 
 namespace apptest {
-namespace {
-
-std::string Windows(const char* unixPath) { return winkit::ToAnsi(testsupport::WindowsPath(unixPath)); }
-
-}  // namespace
-
-std::string QuillonPath() { return Windows(QUILLON_PATH); }
-std::string StaticModulePath() { return Windows(STATIC_MODULE_PATH); }
-std::string RainModulePath() { return Windows(RAIN_MODULE_PATH); }
+std::string WindowsPath(const char* unixPath) { return winkit::ToAnsi(testsupport::WindowsPath(unixPath)); }
+std::string QuillonPath() { return WindowsPath(QUILLON_PATH); }
+std::string StaticModulePath() { return WindowsPath(STATIC_MODULE_PATH); }
+std::string RainModulePath() { return WindowsPath(RAIN_MODULE_PATH); }
 
 const CLSID& StaticClsid() { return contract::Identity(contract::Module::Static).clsid; }
 const CLSID& RainClsid() { return contract::Identity(contract::Module::Rain).clsid; }

@@ -18,6 +18,8 @@ namespace apptest {
 std::string QuillonPath();
 std::string StaticModulePath();
 std::string RainModulePath();
+// A built file's Windows path, in the ANSI code page.
+std::string WindowsPath(const char* unixPath);
 
 const CLSID& StaticClsid();
 const CLSID& RainClsid();

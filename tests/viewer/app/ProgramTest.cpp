@@ -1,14 +1,14 @@
 // Quillon.exe itself, made self-contained the way the authoring program
-// does it: the Rain module and a document appended to a copy of it. Started
-// with no document named, it installs what it carries, shows the appended
-// document, and after WM_CLOSE leaves no registration and no file behind.
+// does it: several effect modules and a document that uses them appended to
+// a copy of it. Started with no document named, it installs what it carries,
+// shows the appended document, and after WM_CLOSE leaves no registration and
+// no file behind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 
-#include "effectbase/EffectObject.h"
-#include "effects/Rain/RainFont.h"
+#include "contract/module_identity.h"
 #include "tests/support/Canvas.h"
 #include "tests/viewer/app/AppTestSupport.h"
 #include "tests/viewer/app/InstallTestSupport.h"
@@ -22,21 +22,63 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr DWORD kPatience = 30000;  // ms
 
-// A document of a Static line and a Rain line on navy.
+// The modules the program carries, as built (AppendedModules.inc, made by CMake).
+struct AppendedModule {
+    contract::Module module;
+    const char* file;
+};
+constexpr AppendedModule kAppended[] = {
+#include "AppendedModules.inc"
+};
+
+const CLSID& ClsidOf(const AppendedModule& appended) { return contract::Identity(appended.module).clsid; }
+std::string PathOf(const AppendedModule& appended) { return WindowsPath(appended.file); }
+
+// An effect of a module file that is not registered, as the authoring
+// program holds it while it writes the document; the module stays loaded
+// as long as this object lives.
+class UnregisteredEffect {
+public:
+    explicit UnregisteredEffect(const AppendedModule& appended) : module_(LoadLibraryA(PathOf(appended).c_str())) {
+        using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+        const auto get = reinterpret_cast<GetClassObject>(
+            reinterpret_cast<void*>(GetProcAddress(module_, "DllGetClassObject")));
+        comkit::ComPtr<IClassFactory> factory;
+        if (get && SUCCEEDED(get(ClsidOf(appended), IID_IClassFactory, factory.put_void())))
+            factory->CreateInstance(nullptr, IID_IViviFont, effect_.put_void());
+    }
+    UnregisteredEffect(const UnregisteredEffect&) = delete;
+    UnregisteredEffect& operator=(const UnregisteredEffect&) = delete;
+    ~UnregisteredEffect() {
+        effect_.reset();
+        FreeLibrary(module_);
+    }
+    comkit::ComPtr<IViviFont> Effect() const { return effect_; }
+
+private:
+    HMODULE module_;
+    comkit::ComPtr<IViviFont> effect_;
+};
+
+// A document of a Static line and a line for each appended module, on navy.
 std::string DocumentRecord() {
     BuiltInStatic statics;
     model::SetDefaultEffectSource(&statics);
+    std::vector<std::unique_ptr<UnregisteredEffect>> effects;
     std::string record;
     {
         auto text = std::make_unique<model::Text>();
         text->AppendLine(StaticLine(*text, {"Static"}, kYellow, 24));
-        auto rainLine = text->TemplateLine().Clone();
-        auto run = std::make_unique<model::Paragraph>();
-        run->SetText("Rain");
-        run->SetPoints(36);
-        run->SetEffect(comkit::ComPtr<IViviFont>(new effectbase::EffectObject<RainFont>));
-        rainLine->AppendRun(std::move(run));
-        text->AppendLine(std::move(rainLine));
+        for (const AppendedModule& appended : kAppended) {
+            effects.push_back(std::make_unique<UnregisteredEffect>(appended));
+            auto line = text->TemplateLine().Clone();
+            auto run = std::make_unique<model::Paragraph>();
+            run->SetText(contract::Identity(appended.module).word);
+            run->SetPoints(36);
+            run->SetEffect(effects.back()->Effect());
+            line->AppendRun(std::move(run));
+            text->AppendLine(std::move(line));
+        }
         text->SetBkColor(kNavy);
         record = AsString(RecordOf(*text));
     }
@@ -132,10 +174,12 @@ protected:
         RegistryTest::SetUp();
         HMODULE resources = GetModuleHandleW(nullptr);  // the viewer's strings are linked in
         programPath = unique.path() + ".exe";
-        std::ofstream(programPath, std::ios::binary)
-            << ReadFileBytes(QuillonPath())
-            << EffectEntry(viewer::EffectMarker(resources), RainClsid(), ReadFileBytes(RainModulePath()))
-            << viewer::DocumentMarker(resources) << DocumentRecord();
+        for (const AppendedModule& appended : kAppended) Regsvr32(PathOf(appended), true);
+        std::ofstream program(programPath, std::ios::binary);
+        program << ReadFileBytes(QuillonPath());
+        for (const AppendedModule& appended : kAppended)
+            program << EffectEntry(viewer::EffectMarker(resources), ClsidOf(appended), ReadFileBytes(PathOf(appended)));
+        program << viewer::DocumentMarker(resources) << DocumentRecord();
     }
     void TearDown() override {
         DeleteFileA(programPath.c_str());
@@ -146,7 +190,7 @@ protected:
     std::string programPath;
 };
 
-TEST_F(SelfContainedViewer, InstallsRainShowsItsDocumentAndLeavesNothingBehind) {
+TEST_F(SelfContainedViewer, InstallsItsModulesShowsItsDocumentAndLeavesNothingBehind) {
     const std::set<std::string> before = TempFiles("ZEQ");
     RunningViewer running(programPath);
     HWND main = running.WaitForWindow();
@@ -154,16 +198,18 @@ TEST_F(SelfContainedViewer, InstallsRainShowsItsDocumentAndLeavesNothingBehind) 
     Sleep(500);
 
     const std::set<std::string> installed = Added(before);
-    EXPECT_EQ(2u, installed.size());  // Static and Rain
-    const auto rain = RegisteredServer(RainClsid());
-    ASSERT_TRUE(rain);
-    EXPECT_TRUE(installed.count(Upper(*rain))) << *rain;
+    EXPECT_EQ(std::size(kAppended) + 1, installed.size()) << "Static and the appended modules";
+    for (const AppendedModule& appended : kAppended) {
+        const auto server = RegisteredServer(ClsidOf(appended));
+        ASSERT_TRUE(server) << contract::Identity(appended.module).word;
+        EXPECT_TRUE(installed.count(Upper(*server))) << *server;
+    }
     const auto canvas = Capture(main);
     EXPECT_GT(canvas->Count(kNavy, {0, 0, canvas->width(), canvas->height()}), canvas->width() * canvas->height() / 2);
     EXPECT_GT(canvas->Count(kYellow, {0, 0, canvas->width(), canvas->height()}), 0);
 
     EXPECT_EQ(std::optional<DWORD>(0), running.Close(main));
-    EXPECT_FALSE(RegisteredServer(RainClsid()));
+    for (const AppendedModule& appended : kAppended) EXPECT_FALSE(RegisteredServer(ClsidOf(appended)));
     EXPECT_FALSE(RegisteredServer(StaticClsid()));
     EXPECT_TRUE(Added(before).empty());
 }
@@ -175,13 +221,11 @@ TEST_F(SelfContainedViewer, WithStaticRegisteredWritesNoStaticFileAndKeepsThatRe
     HWND main = running.WaitForWindow();
     ASSERT_NE(nullptr, main);
 
-    const std::set<std::string> installed = Added(before);
-    ASSERT_EQ(1u, installed.size());
-    EXPECT_EQ(installed, std::set<std::string>{Upper(RegisteredServer(RainClsid()).value_or(""))});
+    EXPECT_EQ(std::size(kAppended), Added(before).size()) << "the appended modules alone";
 
     EXPECT_EQ(std::optional<DWORD>(0), running.Close(main));
     EXPECT_EQ(StaticModulePath(), RegisteredServer(StaticClsid()));
-    EXPECT_FALSE(RegisteredServer(RainClsid()));
+    for (const AppendedModule& appended : kAppended) EXPECT_FALSE(RegisteredServer(ClsidOf(appended)));
     EXPECT_TRUE(Added(before).empty());
 }
 
