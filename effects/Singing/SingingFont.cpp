@@ -29,13 +29,13 @@ SingingFont::SingingFont()
 
 STDMETHODIMP SingingFont::GetDrawingArea(SIZE* size) {
     const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (SUCCEEDED(measured)) *size = {size->cx + 2 * block.amplitude, palette::StretchedHeight(size->cy, block.maximumStretch)};
+    if (SUCCEEDED(measured)) *size = {size->cx + 2 * Amplitude(), palette::StretchedHeight(size->cy, block.maximumStretch)};
     return measured;
 }
 
 STDMETHODIMP SingingFont::GetWidth(int n, int* width) {
     const HRESULT measured = PaletteEffect::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += block.amplitude;
+    if (SUCCEEDED(measured)) *width += Amplitude();
     return measured;
 }
 
@@ -70,23 +70,20 @@ void SingingFont::PutRunColours() {
     PutTextColourOnKey();
 }
 
-// The amplitude takes the text height as soon as the run is measured, so the
-// area the host lays out holds the margin the frames draw in.
-void SingingFont::RunChanged() {
-    palette::SettleLeanAmplitude(block.amplitude, Extent().Extent().cy);
-    PaletteEffect::RunChanged();
+// Settled already when the host asks for the area: the area it lays out holds
+// the margin the frames draw in.
+int SingingFont::Amplitude() {
+    return palette::SettledLeanAmplitude(block.amplitude, [this] { return Extent().Extent().cy; });
 }
 
-// Defaults put back since the run was measured settle here.
 void SingingFont::BeforeBuild() {
     hover_ = false;
     leanPhase_ = stretchPhase_ = 0;
     textHeight_ = Extent().Extent().cy;
-    palette::SettleLeanAmplitude(block.amplitude, textHeight_);
 }
 
 void SingingFont::SurfacesBuilt() {
-    lean_.Build(block.amplitude);
+    lean_.Build(Amplitude());
     const double maximum = block.maximumStretch;
     palette::FillPhaseTable(stretch_, [maximum](int i) {
         return palette::StretchFactor(std::sin(palette::PhaseAngle(i)), maximum);

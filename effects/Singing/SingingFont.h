@@ -47,12 +47,13 @@ protected:
     void PutRunColours() override;
     void Entered() override { hover_ = true; }
     void Left() override { hover_ = false; }
-    void RunChanged() override;
     void BeforeBuild() override;
     void SurfacesBuilt() override;
     void Step() override;
 
 private:
+    int Amplitude();
+
     palette::Lean lean_;
     palette::PhaseTable<double> stretch_{};
     int textHeight_ = 0;

@@ -18,13 +18,13 @@ SwayFont::SwayFont()
 
 STDMETHODIMP SwayFont::GetDrawingArea(SIZE* size) {
     const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (SUCCEEDED(measured)) size->cx += 2 * block.amplitude;
+    if (SUCCEEDED(measured)) size->cx += 2 * Amplitude();
     return measured;
 }
 
 STDMETHODIMP SwayFont::GetWidth(int n, int* width) {
     const HRESULT measured = PaletteEffect::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += block.amplitude;
+    if (SUCCEEDED(measured)) *width += Amplitude();
     return measured;
 }
 
@@ -48,21 +48,14 @@ void SwayFont::PutRunColours() {
     PutTextColourOnKey();
 }
 
-// The amplitude takes the text height as soon as the run is measured, so the
-// area the host lays out holds the margin the frames draw in.
-void SwayFont::RunChanged() {
-    palette::SettleLeanAmplitude(block.amplitude, Extent().Extent().cy);
-    PaletteEffect::RunChanged();
-}
-
-// Defaults put back since the run was measured settle here.
-void SwayFont::BeforeBuild() {
-    hover_ = false;
-    palette::SettleLeanAmplitude(block.amplitude, Extent().Extent().cy);
+// Settled already when the host asks for the area: the area it lays out holds
+// the margin the frames draw in.
+int SwayFont::Amplitude() {
+    return palette::SettledLeanAmplitude(block.amplitude, [this] { return Extent().Extent().cy; });
 }
 
 void SwayFont::SurfacesBuilt() {
-    lean_.Build(block.amplitude);
+    lean_.Build(Amplitude());
     palette::TextPen(surfaceDC.get(), Text()).Draw(Entry(kTextEntry), Geometry().height, lean_.Amplitude());
     Surface().Select(kOutput);
 }

@@ -38,12 +38,13 @@ protected:
     void PutRunColours() override;
     void Entered() override { hover_ = true; }
     void Left() override { hover_ = false; }
-    void RunChanged() override;
-    void BeforeBuild() override;
+    void BeforeBuild() override { hover_ = false; }
     void SurfacesBuilt() override;
     void Step() override;
 
 private:
+    int Amplitude();
+
     palette::Lean lean_;
     BYTE phase_ = 0;
     bool hover_ = false;

@@ -15,9 +15,12 @@
 namespace palette {
 
 // An amplitude of 0 stands for the text height: the block is given the
-// height's low 8 bits at a build, and keeps them.
-inline void SettleLeanAmplitude(BYTE& amplitude, int textHeight) {
-    if (amplitude == 0) amplitude = static_cast<BYTE>(textHeight);
+// height's low 8 bits the first time the amplitude is needed (the area, the
+// widths or a build), and keeps them. `textHeight` measures the run.
+template <class Measure>
+BYTE SettledLeanAmplitude(BYTE& amplitude, Measure&& textHeight) {
+    if (amplitude == 0) amplitude = static_cast<BYTE>(textHeight());
+    return amplitude;
 }
 
 class Lean {
