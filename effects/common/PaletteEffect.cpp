@@ -9,8 +9,10 @@ STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
     // The build may have failed; or its memory warning ran a modal loop in
     // which the host deactivated this object.
     if (!surfaceDC) return S_OK;
+    keepScreen_ = false;
     Step();
-    BitBlt(dc, point.x, point.y, geometry_.cx, geometry_.cy, surfaceDC.get(), 0, layout_.sourceRow, SRCCOPY);
+    if (!keepScreen_)
+        BitBlt(dc, point.x, point.y, geometry_.cx, geometry_.cy, surfaceDC.get(), 0, layout_.sourceRow, SRCCOPY);
     return S_OK;
 }
 

@@ -33,9 +33,9 @@ enum class KeyCopy { WholeHead, FirstEightPositions };
 
 // How a class lays out its surfaces.
 struct SurfaceLayout {
-    int surfaces = 1;   // one or two
-    int extraRows = 0;  // surface height = cy + extraRows
-    int sourceRow = 0;  // the first surface row the frame copies out
+    SurfaceSet surfaces = 1;  // by default one 8-bit surface
+    int extraRows = 0;        // surface height = cy + extraRows
+    int sourceRow = 0;        // the first surface row the frame copies out
 };
 
 // The measured run and the surfaces made for it.
@@ -78,6 +78,8 @@ protected:
     virtual void SurfacesBuilt() {}
     // The class's part of the frame.
     virtual void Step() = 0;
+    // Called from Step: this frame copies nothing, the host's picture stays.
+    void KeepScreen() { keepScreen_ = true; }
 
     // Hooks of the shared effect base.
     void InitEffect() override;
@@ -121,6 +123,7 @@ private:
     SurfaceText text_;
     PixelList pixels_;
     bool pixelListFailed_ = false;
+    bool keepScreen_ = false;
 };
 
 // The block-typed half: a Block is a packed struct that begins with
