@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "effects/common/GlowColour.h"
 #include "effects/common/PaletteKeys.h"
 
 namespace {
@@ -131,6 +132,36 @@ TEST(DefaultPaletteKeys, WriteOnlyTheSetKeysColoursAndPositions) {
     EXPECT_EQ(255, head.positions[1]);
     EXPECT_EQ(0xCC, head.keys[2].blue) << "slots beyond the set keep what they held";
     EXPECT_EQ(0xCC, head.positions[2]);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GlowColour, ComesFromTheKeyBeforeTheLastAndStaysWhenAHeadHasNone) {
+    palette::PaletteKeyHead head = Greys({{0, 0}, {128, 90}, {255, 255}});
+    EXPECT_EQ(&head.keys[1], palette::KeyBeforeLast(head));
+    palette::GlowColour glow;
+    glow.Take(head);
+    EXPECT_EQ(RGB(90, 90, 90), glow.Colour());
+
+    for (BYTE count : {BYTE{0}, BYTE{1}}) {
+        palette::PaletteKeyHead few = Greys({{0, 7}, {255, 200}});
+        few.count = count;
+        EXPECT_EQ(nullptr, palette::KeyBeforeLast(few));
+        glow.Take(few);
+        EXPECT_EQ(RGB(90, 90, 90), glow.Colour()) << "count " << int{count};
+        EXPECT_FALSE(palette::GlowColour::Differs(head, few)) << "a record without the key brings no colour";
+        EXPECT_TRUE(palette::GlowColour::Differs(few, head)) << "a block without it takes the record's";
+    }
+    palette::PaletteKeyHead stored = Greys({{0, 0}, {128, 90}, {255, 255}});
+    stored.count = 200;  // kept as stored, read as nine
+    EXPECT_EQ(&stored.keys[7], palette::KeyBeforeLast(stored));
+
+    palette::PaletteKeyHead defaults = Greys({{0, 0}, {100, 1}, {255, 255}});
+    glow.PutOn(defaults);
+    EXPECT_EQ(90, defaults.keys[1].red);
+    EXPECT_EQ(128, defaults.positions[1]);
 }
 
 }  // namespace
