@@ -1,0 +1,93 @@
+#include "effects/Shiver/ShiverFont.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+constexpr std::int32_t kDefaultHorizontalRange = 3;
+constexpr std::int32_t kDefaultVerticalRange = 4;
+constexpr std::int32_t kDefaultHorizontalMargin = 8;
+constexpr std::int32_t kDefaultVerticalMargin = 5;
+constexpr BYTE kDefaultDecay = 5;
+constexpr std::int32_t kLargestMargin = 1024;
+constexpr int kTextEntry = 255;
+
+constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255, 255, 255)}};
+
+int AtLeastOne(std::int32_t range) { return std::max(range, 1); }
+
+// A measured size widened by a margin on both sides.
+LONG Widened(LONG measured, int margin) {
+    return static_cast<LONG>(std::min<long long>(measured + 2LL * margin, LONG_MAX));
+}
+}  // namespace
+
+// One spare row above the letters.
+ShiverFont::ShiverFont() : PaletteEffect(palette::SurfaceLayout{.extraRows = 1}, kDefaultKeys) {}
+
+int ShiverFont::HorizontalMargin() const { return std::clamp(block.horizontalMargin, 0, kLargestMargin); }
+int ShiverFont::VerticalMargin() const { return std::clamp(block.verticalMargin, 0, kLargestMargin); }
+
+STDMETHODIMP ShiverFont::GetDrawingArea(SIZE* size) {
+    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
+    if (SUCCEEDED(measured)) {
+        size->cx = Widened(size->cx, HorizontalMargin());
+        size->cy = Widened(size->cy, VerticalMargin());
+    }
+    return measured;
+}
+
+STDMETHODIMP ShiverFont::GetWidth(int n, int* width) {
+    const HRESULT measured = PaletteEffect::GetWidth(n, width);
+    if (SUCCEEDED(measured)) *width += HorizontalMargin();
+    return measured;
+}
+
+void ShiverFont::WriteDefaultParameters() {
+    block.horizontalRange = kDefaultHorizontalRange;
+    block.verticalRange = kDefaultVerticalRange;
+    block.horizontalMargin = kDefaultHorizontalMargin;
+    block.verticalMargin = kDefaultVerticalMargin;
+    block.decay = kDefaultDecay;
+    block.useRunColours = 1;
+}
+
+void ShiverFont::TakeParameters(const ShiverBlock& record) {
+    block.decay = record.decay;
+    block.horizontalRange = record.horizontalRange;
+    block.verticalRange = record.verticalRange;
+}
+
+// Under the mouse both ranges, the vertical one too, are the horizontal margin.
+void ShiverFont::TakeWorkingCopies(bool hovered) {
+    horizontalRange_ = AtLeastOne(hovered ? HorizontalMargin() : block.horizontalRange);
+    verticalRange_ = AtLeastOne(hovered ? HorizontalMargin() : block.verticalRange);
+}
+
+bool ShiverFont::WatchedFieldsDiffer(const ShiverBlock& record) const {
+    return record.useRunColours != block.useRunColours || record.horizontalMargin != block.horizontalMargin ||
+           record.verticalMargin != block.verticalMargin;
+}
+
+void ShiverFont::TakeWatchedFields(const ShiverBlock& record) {
+    block.horizontalMargin = record.horizontalMargin;
+    block.verticalMargin = record.verticalMargin;
+    block.useRunColours = record.useRunColours;
+}
+
+// The letters are drawn in the top entry and fade through the gradient to key 0.
+void ShiverFont::PutRunColours() {
+    PaletteEffect::PutRunColours();
+    PutTextColourOnKey();
+}
+
+void ShiverFont::SurfacesBuilt() { palette::ModuleRandom().SeedWithClock(); }
+
+void ShiverFont::Step() {
+    palette::CrtRandom& random = palette::ModuleRandom();
+    const int dx = random.Next() % horizontalRange_ + HorizontalMargin();
+    const int dy = random.Next() % verticalRange_ - VerticalMargin() - 1;
+    palette::TextPen(surfaceDC.get(), Text()).Draw(Entry(kTextEntry), Geometry().height + dy, dx);
+    // After the drawing: the letters themselves show softened.
+    palette::FourNeighbourGlow(Surface().Pixels(0), block.decay, palette::ModuleKernelForm());
+}
