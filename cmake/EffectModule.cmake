@@ -6,11 +6,6 @@
 # creates OBJECT, by default effectbase::EffectObject<<word>Font>.
 
 set(QUILLON_GENESIS_HOST "http://www.tarvik.example")
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(QUILLON_EXPORTS_DEF ${PROJECT_SOURCE_DIR}/comkit/exports-x86_64.def)
-else()
-    set(QUILLON_EXPORTS_DEF ${PROJECT_SOURCE_DIR}/comkit/exports-i686.def)
-endif()
 
 function(quillon_add_effect_module word)
     cmake_parse_arguments(A "" "LIBRARY;HEADER;ICON_FILE;OBJECT" "" ${ARGN})
@@ -69,21 +64,16 @@ function(quillon_add_effect_module word)
     endforeach()
 
     set(gen ${CMAKE_CURRENT_BINARY_DIR}/${word}_module)
-    set(TYPELIB_FILE ${gen}/${word}.tlb)
-    set(SCRIPT_FILE ${gen}/${word}.rgs)
-    configure_file(${PROJECT_SOURCE_DIR}/comkit/effect_module.rgs.in ${SCRIPT_FILE} @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/comkit/effect_module.rgs.in ${gen}/${word}.rgs @ONLY)
     configure_file(${PROJECT_SOURCE_DIR}/contract/effect_library.idl.in ${gen}/${word}.idl @ONLY)
-    configure_file(${PROJECT_SOURCE_DIR}/comkit/effect_module.rc.in ${gen}/${word}.rc @ONLY)
-    configure_file(${PROJECT_SOURCE_DIR}/comkit/module_entry.cpp.in ${gen}/module_entry.cpp @ONLY)
-    quillon_widl_typelib(${gen}/${word}.idl ${TYPELIB_FILE})
-    set_source_files_properties(${gen}/${word}.rc PROPERTIES
-        OBJECT_DEPENDS "${TYPELIB_FILE};${SCRIPT_FILE};${ICON_FILE}")
-
-    add_library(${word} SHARED ${gen}/module_entry.cpp ${gen}/${word}.rc ${QUILLON_EXPORTS_DEF})
-    target_link_libraries(${word} PRIVATE ${A_LIBRARY} quillon_comkit)
-    set_target_properties(${word} PROPERTIES
-        PREFIX ""
-        OUTPUT_NAME ${word}
-        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/modules)
-    set_property(GLOBAL APPEND PROPERTY QUILLON_BUILT_MODULES ${word})
+    quillon_add_com_server(${word}
+        OBJECT "${OBJECT}"
+        HEADERS effectbase/EffectObject.h ${CLASS_HEADER}
+        LIBRARIES ${A_LIBRARY}
+        IDL ${gen}/${word}.idl
+        SCRIPT ${gen}/${word}.rgs
+        SCRIPT_ID 101
+        RESOURCES "${ICON_ID} ICON \"${ICON_FILE}\""
+        FILE_DESCRIPTION "${FILE_DESCRIPTION}"
+        DEPENDS ${ICON_FILE})
 endfunction()

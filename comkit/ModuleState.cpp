@@ -19,4 +19,17 @@ void ModuleState::Unlock() { --g_locks; }
 long ModuleState::LiveObjects() { return g_objects; }
 bool ModuleState::CanUnload() { return g_objects == 0 && g_locks == 0; }
 
+std::wstring ModulePath(HINSTANCE module) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 }  // namespace comkit

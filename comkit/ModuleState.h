@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace comkit {
 
 class ModuleState {
@@ -19,5 +21,8 @@ public:
     static long LiveObjects();
     static bool CanUnload();
 };
+
+// The full path of a module's file; empty when it cannot be had.
+std::wstring ModulePath(HINSTANCE module);
 
 }  // namespace comkit

@@ -23,6 +23,7 @@ bool DeleteTree(HKEY parent, const std::wstring& name) {
 }
 
 bool Register(HKEY parent, const ScriptKey& key) {
+    if (key.flag == ScriptKey::Flag::Delete) return DeleteTree(parent, key.name);
     if (key.flag == ScriptKey::Flag::ForceRemove && !DeleteTree(parent, key.name)) return false;
     winkit::RegistryKey handle;
     if (RegCreateKeyExW(parent, key.name.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, handle.out(), nullptr) !=
@@ -37,6 +38,7 @@ bool Register(HKEY parent, const ScriptKey& key) {
 }
 
 void Unregister(HKEY parent, const ScriptKey& key) {
+    if (key.flag == ScriptKey::Flag::Delete) return;
     if (key.flag != ScriptKey::Flag::NoRemove) {
         DeleteTree(parent, key.name);
         return;

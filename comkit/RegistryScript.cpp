@@ -169,10 +169,13 @@ private:
             } else if (token.kind == Token::Word && SameWord(token.text, L"ForceRemove")) {
                 key.flag = ScriptKey::Flag::ForceRemove;
                 token = Next();
+            } else if (token.kind == Token::Word && SameWord(token.text, L"Delete")) {
+                key.flag = ScriptKey::Flag::Delete;
+                token = Next();
             }
             if ((token.kind != Token::Word && token.kind != Token::Quoted) || token.text.empty()) Fail("bad key name");
             key.name = token.text;
-            ParseKeyTail(key);
+            if (key.flag != ScriptKey::Flag::Delete) ParseKeyTail(key);
             keys.push_back(std::move(key));
         }
     }

@@ -1,6 +1,7 @@
 // The registrar's script language: nested keys under HKEY_CLASSES_ROOT with
-// default values, named values (`val`), and the NoRemove / ForceRemove flags
-// that decide what registration replaces and what unregistration leaves.
+// default values, named values (`val`), the NoRemove / ForceRemove flags
+// that decide what registration replaces and what unregistration leaves, and
+// Delete for keys that registration removes.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +21,8 @@ struct ScriptValue {
 };
 
 struct ScriptKey {
-    enum class Flag { None, NoRemove, ForceRemove };
+    // Delete: the key and its subtree go at registration; nothing is written.
+    enum class Flag { None, NoRemove, ForceRemove, Delete };
     Flag flag = Flag::None;
     std::wstring name;
     std::optional<ScriptValue> defaultValue;

@@ -6,28 +6,16 @@
 #include <string>
 
 #include "comkit/ComPtr.h"
+#include "comkit/ModuleState.h"
 #include "comkit/Registrar.h"
 
 namespace comkit {
 
 namespace {
 
-std::wstring ModulePath(HINSTANCE module) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 // The script resource is UTF-8 text without a terminator.
-std::optional<RegistryScript> LoadScript(HINSTANCE module) {
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(kRegistryScriptId), L"REGISTRY");
+std::optional<RegistryScript> LoadScript(HINSTANCE module, int scriptId) {
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(scriptId), L"REGISTRY");
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     if (!bytes) return std::nullopt;
@@ -41,16 +29,16 @@ std::optional<RegistryScript> LoadScript(HINSTANCE module) {
 
 }  // namespace
 
-HRESULT RegisterServer(HINSTANCE module) {
-    const auto script = LoadScript(module);
+HRESULT RegisterServer(HINSTANCE module, int scriptId) {
+    const auto script = LoadScript(module, scriptId);
     if (!script) return SELFREG_E_CLASS;
     if (const HRESULT hr = RegisterScript(*script); FAILED(hr)) return hr;
     ComPtr<ITypeLib> library;
     return LoadTypeLibEx(ModulePath(module).c_str(), REGKIND_REGISTER, library.put());
 }
 
-HRESULT UnregisterServer(HINSTANCE module) {
-    if (const auto script = LoadScript(module)) UnregisterScript(*script);
+HRESULT UnregisterServer(HINSTANCE module, int scriptId) {
+    if (const auto script = LoadScript(module, scriptId)) UnregisterScript(*script);
     return S_OK;
 }
 

@@ -1,5 +1,6 @@
-// DllRegisterServer and DllUnregisterServer of a module: its "REGISTRY" 101
-// script run with %MODULE% = the module file's path, and its "TYPELIB" 1.
+// DllRegisterServer and DllUnregisterServer of a module: its "REGISTRY"
+// script (101 in effect modules) run with %MODULE% = the module file's path,
+// and its "TYPELIB" 1.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +9,8 @@ namespace comkit {
 
 constexpr int kRegistryScriptId = 101;
 
-HRESULT RegisterServer(HINSTANCE module);
+HRESULT RegisterServer(HINSTANCE module, int scriptId = kRegistryScriptId);
 // Always S_OK; the type library stays registered.
-HRESULT UnregisterServer(HINSTANCE module);
+HRESULT UnregisterServer(HINSTANCE module, int scriptId = kRegistryScriptId);
 
 }  // namespace comkit

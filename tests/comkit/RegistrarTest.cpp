@@ -94,4 +94,34 @@ TEST_F(Registrar, UnregisteringLeavesNoRemoveKeysTheCategoryAndOtherClasses) {
     EXPECT_EQ(S_OK, comkit::UnregisterScript(Script(), root()));
 }
 
+TEST_F(Registrar, DeleteRemovesAnOldVersionKeyAtRegistrationAndNothingAtUnregistration) {
+    const wchar_t script[] = LR"(
+HKCR
+{
+	NoRemove TypeLib
+	{
+		NoRemove {F2852BC1-767B-11D2-8CD9-00A0C9A0F04D}
+		{
+			Delete '1.0'
+		}
+	}
+})";
+    const auto parsed = comkit::ParseRegistryScript(script, {});
+    ASSERT_TRUE(parsed);
+    const wchar_t* library = L"TypeLib\\{F2852BC1-767B-11D2-8CD9-00A0C9A0F04D}";
+    const std::wstring old = std::wstring(library) + L"\\1.0";
+    const std::wstring kept = std::wstring(library) + L"\\1.2";
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(root(), (old + L"\\0\\win32").c_str(), nullptr, REG_SZ, L"x", 4));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(root(), kept.c_str(), nullptr, REG_SZ, L"y", 4));
+
+    ASSERT_EQ(S_OK, comkit::RegisterScript(*parsed, root()));
+    EXPECT_FALSE(KeyExists(root(), old));
+    EXPECT_EQ(L"y", ReadString(root(), kept));
+    // Registering again with the key already gone succeeds.
+    ASSERT_EQ(S_OK, comkit::RegisterScript(*parsed, root()));
+
+    ASSERT_EQ(S_OK, comkit::UnregisterScript(*parsed, root()));
+    EXPECT_EQ(L"y", ReadString(root(), kept));
+}
+
 }  // namespace

@@ -1,0 +1,82 @@
+// The asynchronous download of an effect module into the shared folder, as
+// the bind-status callback of a URL moniker. Bytes go to a temporary file in
+// the folder that takes the module's name only when the whole module arrived
+// with a good status; only then is the module registered. The owner hears of
+// the end of every download it started, once, unless it let go first.
+#pragma once
+
+#include <windows.h>
+#include <urlmon.h>
+
+#include <string>
+#include <vector>
+
+#include "comkit/ComPtr.h"
+#include "winkit/FileHandle.h"
+
+namespace netrune {
+
+class DownloadOwner {
+public:
+    virtual void OnModuleDownloaded() = 0;
+
+protected:
+    ~DownloadOwner() = default;
+};
+
+class ModuleDownloader final : public IBindStatusCallback, public IHttpNegotiate {
+public:
+    static comkit::ComPtr<ModuleDownloader> Create();
+
+    // Starts downloading the address into the file at target, whose folder
+    // must exist. False when nothing was started. Notifications may arrive
+    // before this returns (file: addresses bind synchronously).
+    bool Start(const std::wstring& address, const std::wstring& target, DownloadOwner* owner);
+    // The owner lets go: a running download is aborted and nothing calls back.
+    void Abandon();
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+    STDMETHODIMP OnStartBinding(DWORD reserved, IBinding* binding) override;
+    STDMETHODIMP GetPriority(LONG* priority) override;
+    STDMETHODIMP OnLowResource(DWORD reserved) override;
+    STDMETHODIMP OnProgress(ULONG progress, ULONG progressMax, ULONG status, LPCWSTR text) override;
+    STDMETHODIMP OnStopBinding(HRESULT result, LPCWSTR error) override;
+    STDMETHODIMP GetBindInfo(DWORD* flags, BINDINFO* info) override;
+    STDMETHODIMP OnDataAvailable(DWORD flags, DWORD size, FORMATETC* format, STGMEDIUM* medium) override;
+    STDMETHODIMP OnObjectAvailable(REFIID iid, IUnknown* object) override;
+
+    STDMETHODIMP BeginningTransaction(LPCWSTR url, LPCWSTR headers, DWORD reserved, LPWSTR* additional) override;
+    STDMETHODIMP OnResponse(DWORD code, LPCWSTR responseHeaders, LPCWSTR requestHeaders,
+                            LPWSTR* additional) override;
+
+private:
+    ModuleDownloader();
+    ~ModuleDownloader();
+
+    void ReadAvailable();
+    // Ends the download: keeps and registers the module when it is whole.
+    void Finish(bool lastData);
+    bool Whole() const;
+    void Unbind();
+
+    ULONG references_ = 0;
+    comkit::ComPtr<IMoniker> moniker_;
+    comkit::ComPtr<IBindCtx> bindContext_;
+    comkit::ComPtr<IBinding> binding_;
+    comkit::ComPtr<IStream> stream_;
+    DownloadOwner* owner_ = nullptr;
+    winkit::FileHandle file_;
+    std::wstring partPath_;
+    std::wstring target_;
+    std::vector<char> buffer_;
+    unsigned long long total_ = 0;
+    long long announced_ = -1;  // Content-Length, -1 when not given
+    DWORD status_ = 0;          // HTTP status, 0 for other schemes
+    bool running_ = false;
+    bool failed_ = false;
+};
+
+}  // namespace netrune

@@ -1,0 +1,47 @@
+#include "webcontrol/Notice.h"
+
+#include <objbase.h>
+
+#include <cstdio>
+
+namespace netrune {
+namespace {
+
+class MessageBoxSink final : public NoticeSink {
+public:
+    void Show(const std::wstring& text, const std::wstring& caption, UINT type) override {
+        MessageBoxW(nullptr, text.c_str(), caption.c_str(), type);
+    }
+};
+
+MessageBoxSink g_messageBox;
+NoticeSink* g_sink = &g_messageBox;
+
+constexpr wchar_t kEffectCaption[] = L"ViviFont Failed";
+
+// A page's text inside a message is cut to a bounded length.
+constexpr std::size_t kMessageUnits = 127;
+
+}  // namespace
+
+void SetNoticeSink(NoticeSink* sink) { g_sink = sink ? sink : &g_messageBox; }
+
+void NoticeInvalidClsid(const std::wstring& text) {
+    std::wstring message = L"指定されたCLSID(" + text + L")は不正です\n";
+    if (message.size() > kMessageUnits) message.resize(kMessageUnits);
+    g_sink->Show(message, kEffectCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void NoticeCreationFailed(const CLSID& clsid, HRESULT failure) {
+    wchar_t clsidText[40] = L"";
+    StringFromGUID2(clsid, clsidText, 40);
+    wchar_t code[16];
+    std::swprintf(code, 16, L"%lx", static_cast<unsigned long>(failure));
+    g_sink->Show(std::wstring(L"指定されたViviフォント[CLSID:") + clsidText + L"]の\n::CoCreateInstance()に失敗しました(SCODE=0x" +
+                     code + L")",
+                 kEffectCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void NoticeNoDownloader() { g_sink->Show(L"非同期ダウンロードモニカの作成に失敗", L"失敗", MB_OK); }
+
+}  // namespace netrune
