@@ -54,6 +54,13 @@ int LoopbackServer::Requests(const std::string& path) const {
     return found == requests_.end() ? 0 : found->second;
 }
 
+int LoopbackServer::TotalRequests() const {
+    const std::lock_guard lock(mutex_);
+    int total = 0;
+    for (const auto& [path, count] : requests_) total += count;
+    return total;
+}
+
 // Waits in short slices so that stopping never takes long.
 void LoopbackServer::Run() {
     while (!stopping_) {
@@ -93,9 +100,23 @@ void LoopbackServer::Answer(SOCKET connection) {
                              "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
                              std::to_string(resource.body.size()) + "\r\nConnection: close\r\n\r\n";
     SendAll(connection, head.data(), head.size());
-    const std::size_t sent = resource.reply == Reply::CutShort ? resource.body.size() / 2 : resource.body.size();
-    SendAll(connection, resource.body.data(), sent);
+    const bool half = resource.reply == Reply::CutShort || resource.reply == Reply::Stall;
+    SendAll(connection, resource.body.data(), half ? resource.body.size() / 2 : resource.body.size());
+    if (resource.reply == Reply::Stall) WaitForClientToGo(connection);
     shutdown(connection, SD_SEND);
+}
+
+// At most ten seconds, so that a test never hangs on its server.
+void LoopbackServer::WaitForClientToGo(SOCKET connection) {
+    for (int slice = 0; slice < 200 && !stopping_; ++slice) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(connection, &readable);
+        timeval wait{0, 50 * 1000};
+        if (select(0, &readable, nullptr, nullptr, &wait) <= 0) continue;
+        char byte;
+        if (recv(connection, &byte, 1, 0) <= 0) return;
+    }
 }
 
 }  // namespace webtest

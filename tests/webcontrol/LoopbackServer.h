@@ -15,7 +15,9 @@ namespace webtest {
 
 class LoopbackServer {
 public:
-    enum class Reply { Whole, NotFound, CutShort };
+    // CutShort closes the connection halfway through the body; Stall sends
+    // half of it and then waits until the client goes or the server stops.
+    enum class Reply { Whole, NotFound, CutShort, Stall };
 
     LoopbackServer();
     ~LoopbackServer();
@@ -25,6 +27,7 @@ public:
     void Serve(const std::string& path, std::string body, Reply reply = Reply::Whole);
     std::wstring Url(const std::string& path) const;
     int Requests(const std::string& path) const;
+    int TotalRequests() const;
 
 private:
     struct Resource {
@@ -33,6 +36,7 @@ private:
     };
     void Run();
     void Answer(SOCKET connection);
+    void WaitForClientToGo(SOCKET connection);
 
     SOCKET listener_ = INVALID_SOCKET;
     unsigned short port_ = 0;

@@ -1,0 +1,35 @@
+// What the tests of the built modules share: their files, their registration
+// by regsvr32 as an installer would make it, the registry's answer for a
+// class, and a Rain settings record whose effect is plain to see.
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <optional>
+#include <string>
+
+#include "tests/webcontrol/PropertyRecords.h"
+
+namespace webtest {
+
+std::wstring NetruneModule();
+std::wstring RainModule();
+std::wstring SpyModule();
+const CLSID& RainClsid();
+std::wstring ClsidText(const CLSID& clsid);
+
+int Regsvr32(const std::wstring& module, bool unregister = false);
+// The file registered as the class's in-process server.
+std::optional<std::wstring> RegisteredServer(const CLSID& clsid);
+// Removes the class key, however the class was registered.
+void ForgetClass(const CLSID& clsid);
+std::string FileBytes(const std::wstring& path);
+
+// Rain settings that leave the run's colours unused: its background is
+// then its own black, whatever the container's ambient background.
+Bytes RainRecordWithoutRunColours();
+// Pixels of the colour in the control's window, as it is on the screen.
+int WindowCount(IUnknown* control, COLORREF colour);
+
+}  // namespace webtest
