@@ -65,6 +65,7 @@ bool ModuleDownloader::Start(const std::wstring& address, const std::wstring& ta
     target_ = target;
     owner_ = owner;
     total_ = 0;
+    announcedSoFar_ = 0;
     announced_ = -1;
     status_ = 0;
     failed_ = false;
@@ -129,10 +130,15 @@ STDMETHODIMP ModuleDownloader::GetPriority(LONG* priority) {
 STDMETHODIMP ModuleDownloader::OnLowResource(DWORD) { return S_OK; }
 STDMETHODIMP ModuleDownloader::OnProgress(ULONG, ULONG, ULONG, LPCWSTR) { return S_OK; }
 
+// A binding that ends well without a last-data notification (Wine's file:
+// protocol sends none) is complete when every byte it announced was read;
+// one that ends with an error is not.
 STDMETHODIMP ModuleDownloader::OnStopBinding(HRESULT result, LPCWSTR) {
-    if (FAILED(result)) failed_ = true;
-    // Without the last data the module is not whole.
-    if (running_) Finish(false);
+    if (running_) {
+        if (FAILED(result)) failed_ = true;
+        ReadAvailable();
+        Finish(SUCCEEDED(result) && total_ == announcedSoFar_);
+    }
     Unbind();
     return S_OK;
 }
@@ -154,8 +160,9 @@ STDMETHODIMP ModuleDownloader::GetBindInfo(DWORD* flags, BINDINFO* info) {
     return S_OK;
 }
 
-STDMETHODIMP ModuleDownloader::OnDataAvailable(DWORD flags, DWORD, FORMATETC*, STGMEDIUM* medium) {
+STDMETHODIMP ModuleDownloader::OnDataAvailable(DWORD flags, DWORD size, FORMATETC*, STGMEDIUM* medium) {
     if (!running_) return S_OK;
+    announcedSoFar_ = size;
     if (!stream_ && medium && medium->tymed == TYMED_ISTREAM) stream_ = comkit::ComPtr<IStream>(medium->pstm);
     ReadAvailable();
     if (flags & BSCF_LASTDATANOTIFICATION) Finish(true);

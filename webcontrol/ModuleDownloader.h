@@ -73,6 +73,7 @@ private:
     std::wstring target_;
     std::vector<char> buffer_;
     unsigned long long total_ = 0;
+    unsigned long long announcedSoFar_ = 0;  // bytes the binding said it has
     long long announced_ = -1;  // Content-Length, -1 when not given
     DWORD status_ = 0;          // HTTP status, 0 for other schemes
     bool running_ = false;
