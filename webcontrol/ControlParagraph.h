@@ -44,11 +44,7 @@ public:
     // The effect's ChangeParagraph; nothing without an effect.
     void Changed() const;
 
-    const std::string& Bytes() const { return text_; }
     int FontIndex() const { return fontIndex_; }
-    int Size() const { return size_; }
-    COLORREF Color() const { return color_; }
-    COLORREF BkColor() const { return bkColor_; }
     // The effect's drawing area; (0, 0) without an effect.
     SIZE EffectArea() const;
 

@@ -136,9 +136,6 @@ protected:
     virtual void OnDraw(HDC dc, const RECT& bounds) = 0;
     // The control's window messages; unhandled ones take the default path.
     virtual LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
-    // Before the control's window is destroyed for good or for a reactivation.
-    virtual void OnClosing() {}
-
     HWND Window() const { return window_; }
     IOleClientSite* ClientSite() const { return clientSite_.get(); }
     // An ambient property of the container; false without a site or value.
@@ -152,7 +149,7 @@ protected:
     void RequestNewObjectLayout();
 
 private:
-    LRESULT OnWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     void OnWindowGone() override;
 
     HRESULT InPlaceActivate(LONG verb, const RECT* position);

@@ -60,10 +60,7 @@ HRESULT Control::InPlaceActivate(LONG verb, const RECT* position) {
 STDMETHODIMP Control::InPlaceDeactivate() {
     if (!inPlaceSite_) return S_OK;
     UIDeactivate();
-    if (window_) {
-        OnClosing();
-        DestroyWindow(window_);
-    }
+    if (window_) DestroyWindow(window_);
     const ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_);
     site->OnInPlaceDeactivate();
     return S_OK;
@@ -117,7 +114,7 @@ LRESULT Control::OnMessage(HWND, UINT, WPARAM, LPARAM, bool& handled) {
     return 0;
 }
 
-LRESULT Control::OnWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+LRESULT Control::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);

@@ -26,7 +26,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     if (owner) {
         bool handled = false;
-        const LRESULT result = owner->OnWindowMessage(window, message, wParam, lParam, handled);
+        const LRESULT result = owner->HandleWindowMessage(window, message, wParam, lParam, handled);
         if (handled) return result;
     }
     if (IsReflected(message)) return DefWindowProcW(window, message - OCM__BASE, wParam, lParam);

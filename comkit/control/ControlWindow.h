@@ -11,7 +11,7 @@ namespace comkit {
 class ControlWindowOwner {
 public:
     // Sets handled when the message needs no default processing.
-    virtual LRESULT OnWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) = 0;
+    virtual LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) = 0;
     // The last message the window receives; the handle is gone afterwards.
     virtual void OnWindowGone() = 0;
 

@@ -60,7 +60,7 @@ protected:
         ASSERT_TRUE(CreateDirectoryW(base_.c_str(), nullptr));
     }
     void TearDown() override {
-        for (const wchar_t* level : {L"\\a\\b\\c\\keep.txt"}) DeleteFileW((base_ + level).c_str());
+        DeleteFileW((base_ + L"\\a\\b\\c\\keep.txt").c_str());
         for (const wchar_t* level : {L"\\a\\b\\c", L"\\a\\b", L"\\a", L""}) RemoveDirectoryW((base_ + level).c_str());
     }
     static bool IsFolder(const std::wstring& path) {
