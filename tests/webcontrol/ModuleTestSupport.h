@@ -29,6 +29,11 @@ std::string FileBytes(const std::wstring& path);
 // Rain settings that leave the run's colours unused: its background is
 // then its own black, whatever the container's ambient background.
 Bytes RainRecordWithoutRunColours();
+// Pixels of a background colour in the window when Rain's background shows
+// (a 48-pixel run leaves well over this between its letters), and at most
+// when it does not (a few streaks pass through the blue of Rain's palette).
+constexpr int kBackgroundShown = 800;
+constexpr int kBackgroundAbsent = 200;
 // Pixels of the colour in the control's window, as it is on the screen.
 int WindowCount(IUnknown* control, COLORREF colour);
 
