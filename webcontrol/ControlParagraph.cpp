@@ -1,8 +1,8 @@
 #include "webcontrol/ControlParagraph.h"
 
-#include "viewer/model/Cp932.h"
-#include "viewer/model/RunAccess.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/Cp932.h"
+#include "textrun/RunAccess.h"
+#include "textrun/RunShared.h"
 
 namespace netrune {
 namespace {

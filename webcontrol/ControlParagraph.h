@@ -9,11 +9,11 @@
 
 #include "comkit/ComPtr.h"
 #include "contract/contract.h"
-#include "viewer/model/LentObject.h"
+#include "comkit/LentObject.h"
 
 namespace netrune {
 
-class ControlParagraph final : public model::LentObject<IParagraphAccess> {
+class ControlParagraph final : public comkit::LentObject<IParagraphAccess> {
 public:
     // Empty white text on black, 16 pixels high, in "ＭＳ Ｐゴシック" (the
     // table's first face when that one is not installed), with no effect.

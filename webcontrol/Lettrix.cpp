@@ -2,7 +2,7 @@
 
 #include <clocale>
 
-#include "viewer/model/Cp932.h"
+#include "textrun/Cp932.h"
 #include "webcontrol/DownloadTarget.h"
 #include "webcontrol/Notice.h"
 #include "webcontrol/PropertyText.h"

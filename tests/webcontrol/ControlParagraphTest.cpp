@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "comkit/TaskMem.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 #include "webcontrol/ControlParagraph.h"
 
 namespace {

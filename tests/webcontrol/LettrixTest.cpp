@@ -8,7 +8,7 @@
 #include "tests/webcontrol/PropertyRecords.h"
 #include "tests/webcontrol/SpyLog.h"
 #include "tests/webcontrol/TestContainer.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 #include "webcontrol/Lettrix.h"
 #include "winkit/AnsiText.h"
 

@@ -10,7 +10,7 @@
 #include "tests/webcontrol/NoticeLog.h"
 #include "tests/webcontrol/SpyLog.h"
 #include "tests/webcontrol/TestContainer.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 #include "webcontrol/Lettrix.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "viewer/interaction/CaretMoves.h"
-#include "viewer/model/Cp932.h"
+#include "textrun/Cp932.h"
 
 namespace interaction {
 

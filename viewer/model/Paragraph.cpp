@@ -1,13 +1,13 @@
 #include "viewer/model/Paragraph.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "comkit/TaskMem.h"
-#include "viewer/model/Cp932.h"
+#include "textrun/Cp932.h"
+#include "textrun/RunAccess.h"
+#include "textrun/RunShared.h"
 #include "viewer/model/DefaultEffect.h"
-#include "viewer/model/RunShared.h"
 
 namespace model {
 namespace {
@@ -55,40 +55,15 @@ void Paragraph::Changed() const {
     if (effect) effect->ChangeParagraph();
 }
 
-STDMETHODIMP Paragraph::Length(int* length) {
-    if (!length) return E_POINTER;
-    *length = CharCount();
-    return S_OK;
-}
-
-STDMETHODIMP Paragraph::GetString(short** out) {
-    if (!out) return E_POINTER;
-    std::wstring wide = cp932::ToWide(text);
-    wide.resize(std::min(wide.size(), static_cast<std::size_t>(CharCount())));
-    *out = comkit::CopyToTaskMem(wide);
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
+STDMETHODIMP Paragraph::Length(int* length) { return runaccess::Length(text, length); }
+STDMETHODIMP Paragraph::GetString(short** out) { return runaccess::GetString(text, out); }
 
 STDMETHODIMP Paragraph::GetCharactor(int index, short* character) {
-    if (!character) return E_POINTER;
-    *character = 0;
-    const std::size_t at = cp932::CharToByte(text, index);
-    if (at >= text.size()) return S_OK;
-    if (cp932::CharSize(text, at) == 2) {
-        const std::wstring unit = cp932::ToWide(std::string_view(text).substr(at, 2));
-        if (!unit.empty()) *character = static_cast<short>(unit.front());
-    } else {
-        // A single byte is widened as it is, half-width katakana included.
-        *character = static_cast<short>(static_cast<unsigned char>(text[at]));
-    }
-    return S_OK;
+    return runaccess::GetCharactor(text, index, character);
 }
 
 STDMETHODIMP Paragraph::GetLOGFONT(tagPassLOGFONT* logFont) {
-    if (!logFont) return E_POINTER;
-    const LOGFONTA font = GetLogFont();
-    std::memcpy(logFont, &font, sizeof *logFont);
-    return S_OK;
+    return runaccess::GetLOGFONT(fontIndex, PixelHeight(), logFont);
 }
 
 STDMETHODIMP Paragraph::GetColor(unsigned long* out) {
@@ -164,15 +139,10 @@ std::string Paragraph::FaceName() const {
     return table[fontIndex].lfFaceName;
 }
 
-LOGFONTA Paragraph::GetLogFont() const {
-    const FontTable& table = RunShared::InstalledFonts();
-    // Without an entry (no fonts installed at all) the description names no
-    // face and leaves the choice to GDI.
-    LOGFONTA font = fontIndex >= 0 && fontIndex < static_cast<int>(table.size()) ? table[fontIndex]
-                                                                                   : NormalisedFont(LOGFONTA{});
-    font.lfHeight = -MulDiv(points, RunShared::ScreenDpi(), 72);
-    return font;
-}
+LOGFONTA Paragraph::GetLogFont() const { return runaccess::LogFontAt(fontIndex, PixelHeight()); }
+
+// Points on the screen, as a character height in pixels.
+LONG Paragraph::PixelHeight() const { return -MulDiv(points, RunShared::ScreenDpi(), 72); }
 
 int Paragraph::CharCount() const { return cp932::CharCount(text); }
 

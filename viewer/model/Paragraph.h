@@ -10,7 +10,7 @@
 
 #include "comkit/ComPtr.h"
 #include "contract/contract.h"
-#include "viewer/model/LentObject.h"
+#include "comkit/LentObject.h"
 
 namespace appkit {
 class Archive;
@@ -29,7 +29,7 @@ enum StyleMask : unsigned {
     kStyleAll = 0xFF,
 };
 
-class Paragraph final : public LentObject<IParagraphAccess> {
+class Paragraph final : public comkit::LentObject<IParagraphAccess> {
 public:
     // White 16-point text on black in "ＭＳ Ｐゴシック" (the table's first face
     // when that one is not installed), drawn by the default effect.
@@ -119,6 +119,7 @@ private:
     explicit Paragraph(EffectChosenLater);
 
     void ReleaseShared();
+    LONG PixelHeight() const;
     void Changed() const;
     HRESULT Bind();
 

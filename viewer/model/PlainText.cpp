@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "appkit/Archive.h"
-#include "viewer/model/Cp932.h"
+#include "textrun/Cp932.h"
 #include "viewer/model/Spans.h"
 #include "viewer/model/Text.h"
 

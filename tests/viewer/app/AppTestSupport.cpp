@@ -10,7 +10,7 @@
 #include "viewer/app/CatalogueRecordHost.h"
 #include "viewer/app/MainFrame.h"
 #include "viewer/app/ViewerIds.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 #include "winkit/AnsiText.h"
 
 namespace apptest {

@@ -13,7 +13,7 @@
 #include "tests/viewer/app/AppTestSupport.h"
 #include "tests/viewer/app/InstallTestSupport.h"
 #include "viewer/core/Markers.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 
 namespace apptest {
 namespace {

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "tests/viewer/model/ModelTestSupport.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 #include "viewer/model/Text.h"
 
 namespace {

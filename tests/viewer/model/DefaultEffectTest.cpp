@@ -7,7 +7,7 @@
 #include "tests/support/System.h"
 #include "tests/support/WinePath.h"
 #include "viewer/model/Paragraph.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "viewer/model/FontManager.h"
+#include "textrun/FontManager.h"
 
 namespace {
 

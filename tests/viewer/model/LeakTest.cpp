@@ -4,7 +4,7 @@
 
 #include "comkit/ModuleState.h"
 #include "tests/viewer/model/ModelTestSupport.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 #include "viewer/model/Text.h"
 
 namespace {

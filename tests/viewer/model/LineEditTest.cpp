@@ -4,7 +4,7 @@
 
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "viewer/model/Line.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "comkit/TaskMem.h"
 #include "effects/static/StaticFont.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 #include "winkit/AnsiText.h"
 
 namespace modeltest {

@@ -4,8 +4,8 @@
 
 #include "comkit/TaskMem.h"
 #include "tests/viewer/model/ModelTestSupport.h"
-#include "viewer/model/Cp932.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/Cp932.h"
+#include "textrun/RunShared.h"
 
 namespace {
 

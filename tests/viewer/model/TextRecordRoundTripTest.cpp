@@ -6,7 +6,7 @@
 #include "appkit/MemoryArchive.h"
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "tests/viewer/model/RecordTestSupport.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 #include "viewer/model/Text.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "viewer/model/FontTable.h"
+#include "textrun/FontTable.h"
 
 #include <algorithm>
 

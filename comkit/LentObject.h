@@ -5,7 +5,7 @@
 
 #include <objbase.h>
 
-namespace model {
+namespace comkit {
 
 template <class Interface>
 class LentObject : public Interface {
@@ -25,4 +25,4 @@ protected:
     ~LentObject() = default;
 };
 
-}  // namespace model
+}  // namespace comkit

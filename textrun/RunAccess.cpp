@@ -1,11 +1,11 @@
-#include "viewer/model/RunAccess.h"
+#include "textrun/RunAccess.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "comkit/TaskMem.h"
-#include "viewer/model/Cp932.h"
-#include "viewer/model/RunShared.h"
+#include "textrun/Cp932.h"
+#include "textrun/RunShared.h"
 
 namespace model::runaccess {
 

@@ -1,4 +1,4 @@
-#include "viewer/model/Cp932.h"
+#include "textrun/Cp932.h"
 
 #include "winkit/AnsiText.h"
 

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "contract/contract.h"
-#include "viewer/model/LentObject.h"
+#include "comkit/LentObject.h"
 #include "winkit/GdiHandles.h"
 
 namespace model {
@@ -18,7 +18,7 @@ struct FontKeyLess {
     bool operator()(const tagPassLOGFONT& a, const tagPassLOGFONT& b) const;
 };
 
-class FontManager final : public LentObject<IFontManager> {
+class FontManager final : public comkit::LentObject<IFontManager> {
 public:
     FontManager() = default;
     FontManager(const FontManager&) = delete;

@@ -4,8 +4,8 @@
 // so a later first run sees the fonts installed in between.
 #pragma once
 
-#include "viewer/model/FontManager.h"
-#include "viewer/model/FontTable.h"
+#include "textrun/FontManager.h"
+#include "textrun/FontTable.h"
 
 namespace model {
 

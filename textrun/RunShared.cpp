@@ -1,4 +1,4 @@
-#include "viewer/model/RunShared.h"
+#include "textrun/RunShared.h"
 
 #include <map>
 #include <memory>

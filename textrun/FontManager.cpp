@@ -1,4 +1,4 @@
-#include "viewer/model/FontManager.h"
+#include "textrun/FontManager.h"
 
 #include <cstdlib>
 #include <cstring>
