@@ -102,6 +102,12 @@ void PaletteEffectBase::ReleaseTextBitmap() {
     text_.Clear();
 }
 
+void PaletteEffectBase::DrawTextOver(int drawn, int entry, int kept) {
+    surfaces_.Select(drawn);
+    TextPen(surfaceDC.get(), text_).Draw(Entry(entry), geometry_.height);
+    surfaces_.Select(kept);
+}
+
 void PaletteEffectBase::BuildPixelList(int surface) {
     if (!pixels_.Build(surfaces_.Memory(surface))) pixelListFailed_ = true;
 }

@@ -105,6 +105,13 @@ protected:
     bool RoomForPoints() const { return geometry_.cx > 8 && geometry_.cy > 8; }
     Surfaces& Surface() { return surfaces_; }
     const SurfaceText& Text() const { return text_; }
+    // Draws the run's text over surface `drawn` in the colour of a palette
+    // entry, bottom on the surface's last row, then leaves surface `kept` the
+    // one the context holds.
+    void DrawTextOver(int drawn, int entry, int kept);
+    // For classes that draw one character at a time: takes where each
+    // character stands, through the object's own GetWidth.
+    void TakeCharacterPlaces() { text_.TakePlaces(*static_cast<IViviFont*>(this)); }
     // Builds the pixel list of a surface; a failure is reported once the build
     // is complete and the frame then runs without the list.
     void BuildPixelList(int surface);

@@ -6,16 +6,27 @@ namespace palette {
 
 void SurfaceText::Take(const effectbase::TextExtent& run) {
     font_ = run.RunFont();
+    characters_ = run.RunText();
     // Sized by the converter, without a terminator: TextOutA gets the byte length.
-    bytes_ = winkit::ToAnsi(run.RunText());
+    bytes_ = winkit::ToAnsi(characters_);
+    places_.clear();
+}
+
+void SurfaceText::TakePlaces(IViviFont& effect) {
+    places_.assign(characters_.size() + 1, 0);
+    for (size_t i = 0; i < places_.size(); ++i) effect.GetWidth(static_cast<int>(i), &places_[i]);
 }
 
 void SurfaceText::Clear() {
     font_ = nullptr;
     bytes_.clear();
+    characters_.clear();
+    places_.clear();
 }
 
-TextPen::TextPen(HDC dc, const SurfaceText& text) : dc_(dc), text_(text), font_(dc, text.Font()) {}
+TextPen::TextPen(HDC dc, const SurfaceText& text) : TextPen(dc, text, text.Font()) {}
+
+TextPen::TextPen(HDC dc, const SurfaceText& text, HFONT font) : dc_(dc), text_(text), font_(dc, font) {}
 
 void TextPen::Draw(COLORREF colour, int baseline, int x) const {
     const std::string& bytes = text_.Bytes();

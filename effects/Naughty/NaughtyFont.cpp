@@ -1,0 +1,85 @@
+#include "effects/Naughty/NaughtyFont.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "effects/common/CrtRandom.h"
+
+namespace {
+constexpr std::int32_t kDefaultRange = 10;
+constexpr int kTextEntry = 255;
+// Ranges are margins of the drawing area: kept to a sane size, and never
+// negative (a range of 0 is no jitter).
+constexpr std::int32_t kLargestRange = 1024;
+
+constexpr palette::DefaultKey kDefaultKeys[] = {
+    {0, RGB(0, 0, 0)}, {1, RGB(0, 0, 0)}, {254, RGB(255, 255, 255)}, {255, RGB(255, 255, 255)}};
+
+int Range(std::int32_t stored) { return std::clamp(stored, 0, kLargestRange); }
+
+// One draw of the generator whatever the range, so every character takes two.
+int Jitter(palette::CrtRandom& random, int range) {
+    const int draw = random.Next();
+    return range > 0 ? draw % range : 0;
+}
+}  // namespace
+
+NaughtyFont::NaughtyFont()
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+
+STDMETHODIMP NaughtyFont::GetDrawingArea(SIZE* size) {
+    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
+    // No run, no area: nothing is built for an unbound object.
+    if (SUCCEEDED(measured) && IsBound()) {
+        size->cx += 2 * Range(block.across);
+        size->cy += 2 * Range(block.down);
+    }
+    return measured;
+}
+
+STDMETHODIMP NaughtyFont::GetWidth(int n, int* width) {
+    const HRESULT measured = PaletteEffect::GetWidth(n, width);
+    if (SUCCEEDED(measured)) *width += Range(block.across);
+    return measured;
+}
+
+void NaughtyFont::WriteDefaultParameters() {
+    block.across = kDefaultRange;
+    block.down = kDefaultRange;
+    block.useRunColours = 1;
+}
+
+bool NaughtyFont::WatchedFieldsDiffer(const NaughtyBlock& record) const {
+    return record.across != block.across || record.down != block.down || record.useRunColours != block.useRunColours;
+}
+
+void NaughtyFont::TakeWatchedFields(const NaughtyBlock& record) {
+    block.across = record.across;
+    block.down = record.down;
+    block.useRunColours = record.useRunColours;
+}
+
+bool NaughtyFont::WatchedKeysDiffer(const NaughtyBlock& record) const {
+    return !palette::SameColour(record.head.keys[0], block.head.keys[0]);
+}
+
+void NaughtyFont::PutRunColours() {
+    PaletteEffect::PutRunColours();
+    PutTextColourOnKey();
+}
+
+void NaughtyFont::Step() {
+    const palette::Plane surface = Surface().Pixels(0);
+    std::memset(surface.pixels, 0, static_cast<size_t>(surface.stride) * surface.height);
+    const int across = Range(block.across);
+    const int down = Range(block.down);
+    const bool lined = Hovered();
+    palette::CrtRandom& random = palette::ModuleRandom();
+    palette::TextPen(surfaceDC.get(), Text())
+        .DrawCharacters(Entry(kTextEntry), TA_LEFT | TA_BOTTOM, Geometry().height, [&](int) {
+            if (lined) return POINT{0, -(down / 2)};
+            const int dx = Jitter(random, across);
+            const int dy = Jitter(random, down) - down - 1;
+            return POINT{dx, dy};
+        });
+}

@@ -1,0 +1,43 @@
+// NaughtyFont ("Imprascals"): every frame each character jumps to a random
+// place near its own; while the mouse is over the run they stand in line.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "effects/common/PaletteEffect.h"
+
+#pragma pack(push, 1)
+struct NaughtyBlock {
+    palette::PaletteKeyHead head;
+    BYTE padding1[2];
+    std::int32_t across;  // horizontal range in pixels
+    std::int32_t down;    // vertical range in pixels
+    BYTE useRunColours;
+    BYTE padding2[3];
+};
+#pragma pack(pop)
+static_assert(sizeof(NaughtyBlock) == 60);
+static_assert(offsetof(NaughtyBlock, across) == 48);
+static_assert(offsetof(NaughtyBlock, down) == 52);
+static_assert(offsetof(NaughtyBlock, useRunColours) == 56);
+
+class NaughtyFont : public palette::PaletteEffect<NaughtyBlock> {
+public:
+    static constexpr contract::Module kModule = contract::Module::Naughty;
+
+    STDMETHODIMP GetDrawingArea(SIZE* size) override;
+    STDMETHODIMP GetWidth(int n, int* width) override;
+
+protected:
+    NaughtyFont();
+
+    void WriteDefaultParameters() override;
+    void TakeParameters(const NaughtyBlock&) override {}
+    bool WatchedFieldsDiffer(const NaughtyBlock& record) const override;
+    void TakeWatchedFields(const NaughtyBlock& record) override;
+    bool WatchedKeysDiffer(const NaughtyBlock& record) const override;
+    void PutRunColours() override;
+    void SurfacesBuilt() override { TakeCharacterPlaces(); }
+    void Step() override;
+};

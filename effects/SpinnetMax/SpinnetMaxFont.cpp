@@ -1,0 +1,114 @@
+#include "effects/SpinnetMax/SpinnetMaxFont.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "winkit/GdiHandles.h"
+
+namespace {
+constexpr std::int32_t kDefaultSwingAngle = 30;
+constexpr BYTE kDefaultSpeed = 10;
+constexpr BYTE kUpright = 0;
+constexpr int kTextEntry = 255;
+constexpr double kRadiansPerDegree = 0.017453292222222222;
+// Escapements are tenths of a degree; a whole turn more or less is the same
+// rotation, and keeps any swing angle within range.
+constexpr double kWholeTurn = 3600.0;
+
+constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255, 255, 255)}};
+}  // namespace
+
+SpinnetMaxFont::SpinnetMaxFont()
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+
+SIZE SpinnetMaxFont::Margins() const {
+    SIZE letter{0, 0};
+    {
+        winkit::ScreenDC screen;
+        winkit::Selection font(screen.get(), Extent().RunFont());
+        // The letter and its terminating NUL.
+        GetTextExtentPoint32A(screen.get(), "A", 2, &letter);
+    }
+    const double reach = std::sin(block.swingAngle * kRadiansPerDegree);
+    return {std::abs(static_cast<LONG>(reach * letter.cy)), std::abs(static_cast<LONG>(reach * letter.cx * 0.5))};
+}
+
+STDMETHODIMP SpinnetMaxFont::GetDrawingArea(SIZE* size) {
+    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
+    // No run, no area: nothing is built for an unbound object.
+    if (FAILED(measured) || !IsBound()) return measured;
+    const SIZE margins = Margins();
+    margin_ = margins.cx;
+    size->cx += 2 * margins.cx;
+    size->cy += margins.cy;
+    return measured;
+}
+
+STDMETHODIMP SpinnetMaxFont::GetWidth(int n, int* width) {
+    const HRESULT measured = PaletteEffect::GetWidth(n, width);
+    if (SUCCEEDED(measured)) *width += margin_;
+    return measured;
+}
+
+void SpinnetMaxFont::WriteDefaultParameters() {
+    block.swingAngle = kDefaultSwingAngle;
+    block.speed = kDefaultSpeed;
+    block.useRunColours = 1;
+}
+
+void SpinnetMaxFont::TakeParameters(const SpinnetMaxBlock& record) { block.speed = record.speed; }
+
+bool SpinnetMaxFont::WatchedFieldsDiffer(const SpinnetMaxBlock& record) const {
+    return record.swingAngle != block.swingAngle || record.useRunColours != block.useRunColours;
+}
+
+void SpinnetMaxFont::TakeWatchedFields(const SpinnetMaxBlock& record) {
+    block.swingAngle = record.swingAngle;
+    block.useRunColours = record.useRunColours;
+}
+
+void SpinnetMaxFont::PutRunColours() {
+    PaletteEffect::PutRunColours();
+    PutTextColourOnKey();
+}
+
+void SpinnetMaxFont::SurfacesBuilt() {
+    const double swing = block.swingAngle;
+    palette::FillPhaseTable(escapements_, [swing](int i) {
+        return static_cast<int>(std::fmod(std::sin(palette::PhaseAngle(i)) * swing * 10, kWholeTurn));
+    });
+    turnedFont_ = {};
+    tagPassLOGFONT run{};
+    if (IParagraphAccess* paragraph = Extent().Paragraph()) paragraph->GetLOGFONT(&run);
+    turnedFont_.lfHeight = run.lfHeight;
+    turnedFont_.lfWidth = run.lfWidth;
+    turnedFont_.lfWeight = run.lfWeight;
+    turnedFont_.lfItalic = run.lfItalic;
+    turnedFont_.lfUnderline = run.lfUnderline;
+    turnedFont_.lfStrikeOut = run.lfStrikeOut;
+    turnedFont_.lfCharSet = run.lfCharSet;
+    turnedFont_.lfPitchAndFamily = run.lfPitchAndFamily;
+    // Drawn as the run's other letters would be.
+    turnedFont_.lfQuality = run.lfQuality;
+    static_assert(sizeof turnedFont_.lfFaceName == sizeof run.lfFaceName);
+    std::memcpy(turnedFont_.lfFaceName, run.lfFaceName, sizeof run.lfFaceName);
+    TakeCharacterPlaces();
+}
+
+void SpinnetMaxFont::Step() {
+    phase_ = Hovered() ? kUpright : static_cast<BYTE>(phase_ + block.speed);
+    const palette::Plane surface = Surface().Pixels(0);
+    std::memset(surface.pixels, 0, static_cast<size_t>(surface.stride) * surface.height);
+
+    // The host's font cache knows no angles: the turned font is the frame's own.
+    turnedFont_.lfEscapement = escapements_[phase_];
+    const winkit::Font turned(CreateFontIndirectA(&turnedFont_));
+    if (!turned) return;
+    const palette::SurfaceText& text = Text();
+    // Each letter turns about the middle of its bottom edge; the first one's half width serves them all.
+    const int half = text.PlacedCount() > 0 ? (text.Place(1) - text.Place(0)) >> 1 : 0;
+    palette::TextPen(surfaceDC.get(), text, turned.get())
+        .DrawCharacters(Entry(kTextEntry), TA_CENTER | TA_BOTTOM, Geometry().height,
+                        [half](int) { return POINT{half, 0}; });
+}

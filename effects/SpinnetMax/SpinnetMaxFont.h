@@ -1,0 +1,55 @@
+// SpinnetMaxFont ("Palmflutter"): every character drawn by itself with a
+// rotated font, all at one angle that swings to and fro like a waving hand.
+// Hovering holds the characters upright.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "effects/common/PaletteEffect.h"
+#include "effects/common/PhaseTable.h"
+
+#pragma pack(push, 1)
+struct SpinnetMaxBlock {
+    palette::PaletteKeyHead head;
+    BYTE padding1[2];
+    std::int32_t swingAngle;  // degrees
+    BYTE speed;               // phase advance per frame
+    BYTE useRunColours;
+    BYTE padding2[2];
+};
+#pragma pack(pop)
+static_assert(sizeof(SpinnetMaxBlock) == 56);
+static_assert(offsetof(SpinnetMaxBlock, swingAngle) == 48);
+static_assert(offsetof(SpinnetMaxBlock, speed) == 52);
+static_assert(offsetof(SpinnetMaxBlock, useRunColours) == 53);
+
+class SpinnetMaxFont : public palette::PaletteEffect<SpinnetMaxBlock> {
+public:
+    static constexpr contract::Module kModule = contract::Module::SpinnetMax;
+
+    STDMETHODIMP GetDrawingArea(SIZE* size) override;
+    STDMETHODIMP GetWidth(int n, int* width) override;
+
+protected:
+    SpinnetMaxFont();
+
+    void WriteDefaultParameters() override;
+    void TakeParameters(const SpinnetMaxBlock& record) override;
+    bool WatchedFieldsDiffer(const SpinnetMaxBlock& record) const override;
+    void TakeWatchedFields(const SpinnetMaxBlock& record) override;
+    void PutRunColours() override;
+    void SurfacesBuilt() override;
+    void Step() override;
+
+private:
+    // The reach of the turned letters beyond the text: across on each side and above.
+    SIZE Margins() const;
+
+    // Escapements in tenths of a degree, by phase.
+    palette::PhaseTable<int> escapements_{};
+    // The run's font, turned anew at every frame.
+    LOGFONTA turnedFont_{};
+    LONG margin_ = 0;  // across, as the last drawing area measured it
+    BYTE phase_ = 0;
+};

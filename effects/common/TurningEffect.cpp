@@ -1,0 +1,27 @@
+#include "effects/common/TurningEffect.h"
+
+namespace palette {
+
+namespace {
+constexpr DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(0, 255, 255)}};
+}  // namespace
+
+TurningEffect::TurningEffect(BYTE defaultSpeed)
+    : PaletteEffect(SurfaceLayout{.surfaces = 2}, kDefaultKeys, KeyCopy::FirstEightPositions),
+      defaultSpeed_(defaultSpeed) {}
+
+void TurningEffect::WriteDefaultParameters() {
+    block.speed = defaultSpeed_;
+    block.useRunColours = 1;
+}
+
+void TurningEffect::TakeParameters(const TurningBlock& record) { block.speed = record.speed; }
+
+void TurningEffect::PutRunColours() {
+    PaletteEffect::PutRunColours();
+    PutTextColourOnKey();
+}
+
+void TurningEffect::SurfacesBuilt() { DrawTextOver(kSource, kTextEntry, kOutput); }
+
+}  // namespace palette
