@@ -13,7 +13,8 @@
 #   <word>_effect_suite   the object in-process: identity, records, clone,
 #                         activation, leaks, random blocks, odd runs.
 # FLAG is the block offset of the use-run-colours flag, PLAIN that of a byte
-# every parameter record sets without bringing keys, PADDING the offsets of
+# every parameter record sets without bringing keys (NONE for an effect whose
+# records take nothing without a watched field), PADDING the offsets of
 # bytes the defaults never write (reserved and padding bytes).
 
 set(QUILLON_EFFECT_SUITE_DIR ${CMAKE_CURRENT_LIST_DIR})
@@ -43,6 +44,9 @@ function(quillon_add_effect_suite word)
     set(CLASS_HEADER ${A_HEADER})
     set(FLAG_OFFSET ${A_FLAG})
     set(PLAIN_OFFSET ${A_PLAIN})
+    if(A_PLAIN STREQUAL "NONE")
+        set(PLAIN_OFFSET -1)
+    endif()
     set(PADDING_OFFSETS "")
     foreach(offset IN LISTS A_PADDING)
         string(APPEND PADDING_OFFSETS "${offset}, ")

@@ -28,7 +28,7 @@ COLORREF PaletteEntry(IViviFont* effect, int index);
 // Lets the kernels run in their MMX block form or per pixel.
 void UseMmxKernels(bool use);
 // Block offsets: the use-run-colours flag; a byte every parameter record
-// sets without bringing keys; the bytes the defaults never write.
+// sets without bringing keys (-1: none); the bytes the defaults never write.
 int FlagOffset();
 int PlainOffset();
 std::span<const int> PaddingOffsets();
