@@ -29,8 +29,7 @@ NaughtyFont::NaughtyFont()
 
 STDMETHODIMP NaughtyFont::GetDrawingArea(SIZE* size) {
     const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    // No run, no area: nothing is built for an unbound object.
-    if (SUCCEEDED(measured) && IsBound()) {
+    if (SUCCEEDED(measured)) {
         size->cx += 2 * Range(block.across);
         size->cy += 2 * Range(block.down);
     }

@@ -36,8 +36,7 @@ SIZE SpinnetMaxFont::Margins() const {
 
 STDMETHODIMP SpinnetMaxFont::GetDrawingArea(SIZE* size) {
     const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    // No run, no area: nothing is built for an unbound object.
-    if (FAILED(measured) || !IsBound()) return measured;
+    if (FAILED(measured)) return measured;
     const SIZE margins = Margins();
     margin_ = margins.cx;
     size->cx += 2 * margins.cx;

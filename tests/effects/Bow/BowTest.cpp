@@ -3,35 +3,37 @@
 #include <algorithm>
 
 #include "effects/Bow/BowFont.h"
-#include "tests/effects/common/Hosting.h"
+#include "tests/effects/common/HostedPalette.h"
 
 namespace {
 
 constexpr int kSource = 0;
 constexpr int kOutput = 1;
 
+bool Blank(const std::vector<BYTE>& row) {
+    return std::all_of(row.begin(), row.end(), [](BYTE pixel) { return pixel == 0; });
+}
+
 // With the defaults: speed 8, pivot lift 5, lean 5.
 TEST(Bow, StandsStraightAtPhase64AndFoldsBelowThePivotAtPhase192) {
-    effecttest::Hosted<BowFont> bow(L"お辞儀 BOW", 36);
+    testsupport::HostedPalette<BowFont> bow(L"お辞儀 BOW");
     bow.Frames(8);
-    const effecttest::Picture source = bow.Surface(kSource);
-    effecttest::Picture output = bow.Surface(kOutput);
-    const int half = output.Rows() / 2;
+    const std::vector<BYTE> source = bow.Surface(kSource);
+    std::vector<BYTE> output = bow.Surface(kOutput);
+    const int half = static_cast<int>(output.size()) / bow.Stride() / 2;
     const int axis = half + 5;
     int inked = 0;
     for (int row = axis + 1; row < 2 * half; ++row) {
-        EXPECT_TRUE(std::equal(source.Row(row), source.Row(row) + source.stride, output.Row(row)))
-            << "upright and unshifted, row " << row;
-        inked += source.RowHasInk(row);
+        EXPECT_EQ(bow.Row(source, row), bow.Row(output, row)) << "upright and unshifted, row " << row;
+        inked += !Blank(bow.Row(source, row));
     }
     EXPECT_GT(inked, 5);
     for (int row = 0; row < axis; ++row)
-        for (int column = 0; column < output.stride; ++column)
-            ASSERT_TRUE(output.Row(row)[column] == 0 || output.Row(row)[column] == 160) << "standing, row " << row;
+        for (BYTE pixel : bow.Row(output, row)) ASSERT_TRUE(pixel == 0 || pixel == 160) << "standing, row " << row;
 
     bow.Frames(16);
     output = bow.Surface(kOutput);
-    for (int row = axis + 1; row < 2 * half; ++row) EXPECT_FALSE(output.RowHasInk(row)) << "folded, row " << row;
+    for (int row = axis + 1; row < 2 * half; ++row) EXPECT_TRUE(Blank(bow.Row(output, row))) << "folded, row " << row;
 }
 
 }  // namespace

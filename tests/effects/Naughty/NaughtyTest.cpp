@@ -4,37 +4,46 @@
 #include <utility>
 
 #include "effects/Naughty/NaughtyFont.h"
-#include "tests/effects/common/Hosting.h"
+#include "tests/effects/common/HostedPalette.h"
 
 namespace {
 
+using Naughty = testsupport::HostedPalette<NaughtyFont>;
 constexpr int kCharacters = 8;
 
 // The lowest and highest inked rows in each character's own columns: one
 // pair for all when they stand in line.
-std::set<std::pair<int, int>> InkedRows(const effecttest::Hosted<NaughtyFont>& naughty) {
-    const effecttest::Picture surface = naughty.Surface(0);
+std::set<std::pair<int, int>> InkedRows(const Naughty& naughty) {
+    const std::vector<BYTE> surface = naughty.Surface();
+    const int rows = static_cast<int>(surface.size()) / naughty.Stride();
     std::set<std::pair<int, int>> found;
     for (int i = 0; i < kCharacters; ++i) {
         int left = 0;
         int right = 0;
-        naughty->GetWidth(i, &left);
-        naughty->GetWidth(i + 1, &right);
-        found.insert(surface.InkRows(left + 2, right - 2));
+        naughty.effect->GetWidth(i, &left);
+        naughty.effect->GetWidth(i + 1, &right);
+        std::pair<int, int> inked{-1, -1};
+        for (int row = 0; row < rows; ++row)
+            for (int column = left + 2; column < right - 2; ++column)
+                if (surface[row * naughty.Stride() + column]) {
+                    if (inked.first < 0) inked.first = row;
+                    inked.second = row;
+                }
+        found.insert(inked);
     }
     return found;
 }
 
 TEST(Naughty, LettersStandInLineAndStillUnderTheMouseAndJumpAboutOtherwise) {
-    effecttest::Hosted<NaughtyFont> naughty(L"HHHHHHHH");
-    naughty->MouseEnter();
+    Naughty naughty(L"HHHHHHHH");
+    naughty.effect->MouseEnter();
     naughty.Frames(1);
-    const std::vector<BYTE> lined = naughty.Surface(0).pixels;
+    const std::vector<BYTE> lined = naughty.Surface();
     EXPECT_EQ(1u, InkedRows(naughty).size());
     naughty.Frames(5);
-    EXPECT_EQ(lined, naughty.Surface(0).pixels);
+    EXPECT_EQ(lined, naughty.Surface());
 
-    naughty->MouseLeave();
+    naughty.effect->MouseLeave();
     for (int frame = 0; frame < 2; ++frame) {
         naughty.Frames(1);
         EXPECT_GT(InkedRows(naughty).size(), 1u) << "frame " << frame;

@@ -3,26 +3,26 @@
 #include <algorithm>
 
 #include "effects/Tumblar/TumblarFont.h"
-#include "tests/effects/common/Hosting.h"
+#include "tests/effects/common/HostedPalette.h"
 
 namespace {
 
 constexpr int kOutput = 1;
 
 TEST(Tumblar, HoveredTextStandsStillFacingFrontInTheTextColour) {
-    effecttest::Hosted<TumblarFont> tumblar(L"回る文字 Orbit");
+    testsupport::HostedPalette<TumblarFont> tumblar(L"回る文字 Orbit");
     tumblar.Frames(3);
-    tumblar->MouseEnter();
+    tumblar.effect->MouseEnter();
     tumblar.Frames(1);
-    const std::vector<BYTE> front = tumblar.Surface(kOutput).pixels;
+    const std::vector<BYTE> front = tumblar.Surface(kOutput);
     EXPECT_GT(std::count(front.begin(), front.end(), 255), 100);
     EXPECT_TRUE(std::all_of(front.begin(), front.end(), [](BYTE pixel) { return pixel == 0 || pixel == 255; }));
     tumblar.Frames(10);
-    EXPECT_EQ(front, tumblar.Surface(kOutput).pixels);
+    EXPECT_EQ(front, tumblar.Surface(kOutput));
 
-    tumblar->MouseLeave();
+    tumblar.effect->MouseLeave();
     tumblar.Frames(1);
-    EXPECT_NE(front, tumblar.Surface(kOutput).pixels) << "the turn goes on";
+    EXPECT_NE(front, tumblar.Surface(kOutput)) << "the turn goes on";
 }
 
 }  // namespace

@@ -27,11 +27,15 @@ struct HostedPalette {
     void Frames(int count) {
         for (int i = 0; i < count; ++i) effect->UpdateTextFace(canvas.dc(), {0, 0});
     }
-    std::vector<BYTE> Surface() const {
-        const std::span<const BYTE> memory = effect->SurfaceMemory(0);
+    std::vector<BYTE> Surface(int index = 0) const {
+        const std::span<const BYTE> memory = effect->SurfaceMemory(index);
         return {memory.begin(), memory.end()};
     }
     int Stride() const { return area.cx - area.cx % 4 + 4; }
+    // Row `row` of a surface read back, in memory order (the bottom row first).
+    std::vector<BYTE> Row(const std::vector<BYTE>& surface, int row) const {
+        return {surface.begin() + row * Stride(), surface.begin() + (row + 1) * Stride()};
+    }
     Block Saved() const { return effect->block; }
     void Load(const Block& block) {
         std::vector<BYTE> record = Record(block, sizeof block, 2);
