@@ -30,9 +30,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (handled) return result;
     }
     if (IsReflected(message)) return DefWindowProcW(window, message - OCM__BASE, wParam, lParam);
-    LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY && --g_windows == 0) UnregisterClassW(kClassName, ModuleState::Instance());
-    return result;
+    if (message == WM_NCDESTROY) --g_windows;
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool RegisterWindowClass() {
@@ -43,17 +42,22 @@ bool RegisterWindowClass() {
     windowClass.hInstance = ModuleState::Instance();
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterClassExW(&windowClass) != 0;
 }
 
 }  // namespace
 
 HWND CreateControlWindow(ControlWindowOwner* owner, HWND parent, const RECT& position) {
-    if (g_windows == 0 && !RegisterWindowClass()) return nullptr;
+    // A class cannot be unregistered while its last window is being
+    // destroyed; it is registered anew with the next first window instead,
+    // so it never holds a procedure of an earlier load of the module.
+    if (g_windows == 0) {
+        UnregisterClassW(kClassName, ModuleState::Instance());
+        if (!RegisterWindowClass()) return nullptr;
+    }
     HWND window = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, position.left,
                                   position.top, position.right - position.left, position.bottom - position.top, parent,
                                   nullptr, ModuleState::Instance(), owner);
-    if (!window && g_windows == 0) UnregisterClassW(kClassName, ModuleState::Instance());
     return window;
 }
 

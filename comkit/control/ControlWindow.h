@@ -19,8 +19,7 @@ protected:
     ~ControlWindowOwner() = default;
 };
 
-// Creates the window; null on failure. The window class lives while any
-// control window does, so the module leaves nothing registered behind it.
+// Creates the window; null on failure.
 HWND CreateControlWindow(ControlWindowOwner* owner, HWND parent, const RECT& position);
 // Destroys the window without telling its owner, for an owner that is going.
 void DestroyOrphanedWindow(HWND window);

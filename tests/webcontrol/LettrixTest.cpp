@@ -78,6 +78,35 @@ TEST_F(Lettrix, AnswersItsDefaultsBeforeAnyPut) {
     EXPECT_EQ(3u, enabled);
 }
 
+TEST_F(Lettrix, AnswersEveryControlInterfaceWithOneIdentity) {
+    comkit::ComPtr<IUnknown> identity;
+    ASSERT_EQ(S_OK, control->QueryInterface(IID_IUnknown, identity.put_void()));
+    for (const IID* iid : {&IID_ILettrix, &IID_IDispatch, &IID_IObjectSafety, &IID_IViewObjectEx, &IID_IViewObject2,
+                           &IID_IViewObject, &IID_IOleInPlaceObjectWindowless, &IID_IOleInPlaceObject, &IID_IOleWindow,
+                           &IID_IOleInPlaceActiveObject, &IID_IOleControl, &IID_IOleObject, &IID_IPersistStreamInit,
+                           &IID_IPersist, &IID_IPersistPropertyBag, &IID_ISupportErrorInfo,
+                           &IID_IConnectionPointContainer}) {
+        comkit::ComPtr<IUnknown> answer;
+        ASSERT_EQ(S_OK, control->QueryInterface(*iid, answer.put_void()));
+        comkit::ComPtr<IUnknown> back;
+        answer->QueryInterface(IID_IUnknown, back.put_void());
+        EXPECT_EQ(identity.get(), back.get());
+    }
+    comkit::ComPtr<IUnknown> none;
+    EXPECT_EQ(E_NOINTERFACE, control->QueryInterface(IID_IProvideClassInfo, none.put_void()));
+    EXPECT_EQ(S_OK, control.As<ISupportErrorInfo>(IID_ISupportErrorInfo)->InterfaceSupportsErrorInfo(IID_ILettrix));
+    // The control fires no events.
+    const auto points = control.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    comkit::ComPtr<IConnectionPoint> point;
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, points->FindConnectionPoint(IID_IPropertyNotifySink, point.put()));
+    comkit::ComPtr<IEnumConnectionPoints> all;
+    ASSERT_EQ(S_OK, points->EnumConnectionPoints(all.put()));
+    IConnectionPoint* next = nullptr;
+    ULONG fetched = 1;
+    EXPECT_EQ(S_FALSE, all->Next(1, &next, &fetched));
+    EXPECT_EQ(0u, fetched);
+}
+
 TEST_F(Lettrix, AppliesAPagesParamsInMapOrderWithTheSettingsRecordLast) {
     const webtest::Bytes payload{7, 1, 2, 3, 4, 5};
     const std::wstring face = SecondFace();
