@@ -160,18 +160,21 @@ void Lettrix::LoadViviFontProperty() {
 // Without a site or an ambient value the run keeps its colour: black on
 // black would show nothing.
 void Lettrix::TakeAmbientColours() {
-    VARIANT value;
     COLORREF colour = 0;
-    if (GetAmbientProperty(DISPID_AMBIENT_BACKCOLOR, &value) &&
-        SUCCEEDED(VariantChangeType(&value, &value, 0, VT_UI4)) &&
-        SUCCEEDED(OleTranslateColor(value.ulVal, nullptr, &colour)))
-        run_.SetBkColor(colour);
+    if (AmbientColour(DISPID_AMBIENT_BACKCOLOR, colour)) run_.SetBkColor(colour);
+    if (AmbientColour(DISPID_AMBIENT_FORECOLOR, colour)) run_.SetColor(colour);
+}
+
+// An OLE colour (system colours included) as the screen shows it.
+bool Lettrix::AmbientColour(DISPID dispid, COLORREF& colour) const {
+    VARIANT value;
+    if (!GetAmbientProperty(dispid, &value)) return false;
+    // System colours have the top bit set: as signed numbers they are negative.
+    const bool number = value.vt == VT_I4 || value.vt == VT_UI4 || value.vt == VT_INT || value.vt == VT_UINT ||
+                        SUCCEEDED(VariantChangeType(&value, &value, 0, VT_I4));
+    const OLE_COLOR ole = number ? value.ulVal : 0;
     VariantClear(&value);
-    if (GetAmbientProperty(DISPID_AMBIENT_FORECOLOR, &value) &&
-        SUCCEEDED(VariantChangeType(&value, &value, 0, VT_UI4)) &&
-        SUCCEEDED(OleTranslateColor(value.ulVal, nullptr, &colour)))
-        run_.SetColor(colour);
-    VariantClear(&value);
+    return number && SUCCEEDED(OleTranslateColor(ole, nullptr, &colour));
 }
 
 void Lettrix::UpdateExtent() {

@@ -53,6 +53,7 @@ private:
     void CreateViviFont();
     void LoadViviFontProperty();
     void TakeAmbientColours();
+    bool AmbientColour(DISPID dispid, COLORREF& colour) const;
     void UpdateExtent();
     bool StartModuleDownload();
     void OnModuleDownloaded() override;
