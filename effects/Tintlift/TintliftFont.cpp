@@ -1,5 +1,6 @@
 #include "effects/Tintlift/TintliftFont.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -160,7 +161,7 @@ bool TintliftFont::Glow() {
     const int height = Geometry().height;
     if (glowFrame_ < block.glowLength) pen.Draw(Entry(kTextEntry), height);
     glowFrame_ = Up(glowFrame_);
-    palette::FourNeighbourGlow(surfaces.Pixels(kGlow), palette::WideDecay(NextDecay()), palette::KernelForm::PerPixel);
+    palette::FourNeighbourGlow(surfaces.Pixels(kGlow), NextDecay(), palette::KernelForm::PerPixel);
     if (glowFrame_ < block.glowLength) {
         pen.Draw(Entry(kTextEntry), height);
         return true;
@@ -171,11 +172,13 @@ bool TintliftFont::Glow() {
     return false;
 }
 
-int TintliftFont::NextDecay() {
-    if (level_ >= kLastLevel - block.levelStep) return 2 * block.wobble;
+BYTE TintliftFont::NextDecay() {
+    // Up to twice 255: anything above 255 clears every pixel, as 255 does.
+    const auto whole = [](int decay) { return static_cast<BYTE>(std::min(decay, 255)); };
+    if (level_ >= kLastLevel - block.levelStep) return whole(2 * block.wobble);
     const int decay = static_cast<int>(decays_[level_]);
     level_ = static_cast<BYTE>(level_ + block.levelStep);
-    return decay;
+    return whole(decay);
 }
 
 void TintliftFont::Restart() {

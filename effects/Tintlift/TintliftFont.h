@@ -58,7 +58,7 @@ private:
     void Slide();
     // A glow or fade frame; false on the restart frame, which shows nothing new.
     bool Glow();
-    int NextDecay();
+    BYTE NextDecay();
     void Restart();
 
     palette::PhaseTable<double> decays_{};
