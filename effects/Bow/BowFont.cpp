@@ -23,13 +23,10 @@ constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255
 BowFont::BowFont()
     : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
 
-STDMETHODIMP BowFont::GetDrawingArea(SIZE* size) {
-    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (FAILED(measured)) return measured;
+SIZE BowFont::AreaAround(SIZE text) {
     // Corrected in the block itself: what is saved from then on.
-    if (block.lean > size->cy) block.lean = size->cy;
-    size->cx += std::max(block.lean, 0);
-    return measured;
+    if (block.lean > text.cy) block.lean = text.cy;
+    return {text.cx + std::max(block.lean, 0), text.cy};
 }
 
 void BowFont::WriteDefaultParameters() {

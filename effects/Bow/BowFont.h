@@ -29,9 +29,9 @@ class BowFont : public palette::PaletteEffect<BowBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Bow;
 
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
 
 protected:
+    SIZE AreaAround(SIZE text) override;
     BowFont();
 
     void WriteDefaultParameters() override;

@@ -27,20 +27,11 @@ int Jitter(palette::CrtRandom& random, int range) {
 NaughtyFont::NaughtyFont()
     : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
 
-STDMETHODIMP NaughtyFont::GetDrawingArea(SIZE* size) {
-    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (SUCCEEDED(measured)) {
-        size->cx += 2 * Range(block.across);
-        size->cy += 2 * Range(block.down);
-    }
-    return measured;
+SIZE NaughtyFont::AreaAround(SIZE text) {
+    return {text.cx + 2 * Range(block.across), text.cy + 2 * Range(block.down)};
 }
 
-STDMETHODIMP NaughtyFont::GetWidth(int n, int* width) {
-    const HRESULT measured = PaletteEffect::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += Range(block.across);
-    return measured;
-}
+int NaughtyFont::LeftMargin() { return Range(block.across); }
 
 void NaughtyFont::WriteDefaultParameters() {
     block.across = kDefaultRange;

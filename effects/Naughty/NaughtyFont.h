@@ -26,10 +26,10 @@ class NaughtyFont : public palette::PaletteEffect<NaughtyBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Naughty;
 
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
 
 protected:
+    SIZE AreaAround(SIZE text) override;
+    int LeftMargin() override;
     NaughtyFont();
 
     void WriteDefaultParameters() override;

@@ -28,20 +28,11 @@ ShiverFont::ShiverFont() : PaletteEffect(palette::SurfaceLayout{.extraRows = 1},
 int ShiverFont::HorizontalMargin() const { return std::clamp(block.horizontalMargin, 0, kLargestMargin); }
 int ShiverFont::VerticalMargin() const { return std::clamp(block.verticalMargin, 0, kLargestMargin); }
 
-STDMETHODIMP ShiverFont::GetDrawingArea(SIZE* size) {
-    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (SUCCEEDED(measured)) {
-        size->cx = Widened(size->cx, HorizontalMargin());
-        size->cy = Widened(size->cy, VerticalMargin());
-    }
-    return measured;
+SIZE ShiverFont::AreaAround(SIZE text) {
+    return {Widened(text.cx, HorizontalMargin()), Widened(text.cy, VerticalMargin())};
 }
 
-STDMETHODIMP ShiverFont::GetWidth(int n, int* width) {
-    const HRESULT measured = PaletteEffect::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += HorizontalMargin();
-    return measured;
-}
+int ShiverFont::LeftMargin() { return HorizontalMargin(); }
 
 void ShiverFont::WriteDefaultParameters() {
     block.horizontalRange = kDefaultHorizontalRange;

@@ -34,10 +34,10 @@ class ShiverFont : public palette::PaletteEffect<ShiverBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Shiver;
 
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
 
 protected:
+    SIZE AreaAround(SIZE text) override;
+    int LeftMargin() override;
     ShiverFont();
 
     void WriteDefaultParameters() override;

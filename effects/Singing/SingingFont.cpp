@@ -27,17 +27,11 @@ BYTE StretchStep(BYTE speed, double ratio) {
 SingingFont::SingingFont()
     : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
 
-STDMETHODIMP SingingFont::GetDrawingArea(SIZE* size) {
-    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (SUCCEEDED(measured)) *size = {size->cx + 2 * Amplitude(), palette::StretchedHeight(size->cy, block.maximumStretch)};
-    return measured;
+SIZE SingingFont::AreaAround(SIZE text) {
+    return {text.cx + 2 * Amplitude(), palette::StretchedHeight(text.cy, block.maximumStretch)};
 }
 
-STDMETHODIMP SingingFont::GetWidth(int n, int* width) {
-    const HRESULT measured = PaletteEffect::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += Amplitude();
-    return measured;
-}
+int SingingFont::LeftMargin() { return Amplitude(); }
 
 void SingingFont::WriteDefaultParameters() {
     block.maximumStretch = kDefaultStretch;

@@ -33,10 +33,10 @@ class SingingFont : public palette::PaletteEffect<SingingBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Singing;
 
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
 
 protected:
+    SIZE AreaAround(SIZE text) override;
+    int LeftMargin() override;
     SingingFont();
 
     void WriteDefaultParameters() override;

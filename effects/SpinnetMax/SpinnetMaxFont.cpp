@@ -34,21 +34,13 @@ SIZE SpinnetMaxFont::Margins() const {
     return {std::abs(static_cast<LONG>(reach * letter.cy)), std::abs(static_cast<LONG>(reach * letter.cx * 0.5))};
 }
 
-STDMETHODIMP SpinnetMaxFont::GetDrawingArea(SIZE* size) {
-    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (FAILED(measured)) return measured;
+SIZE SpinnetMaxFont::AreaAround(SIZE text) {
     const SIZE margins = Margins();
     margin_ = margins.cx;
-    size->cx += 2 * margins.cx;
-    size->cy += margins.cy;
-    return measured;
+    return {text.cx + 2 * margins.cx, text.cy + margins.cy};
 }
 
-STDMETHODIMP SpinnetMaxFont::GetWidth(int n, int* width) {
-    const HRESULT measured = PaletteEffect::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += margin_;
-    return measured;
-}
+int SpinnetMaxFont::LeftMargin() { return margin_; }
 
 void SpinnetMaxFont::WriteDefaultParameters() {
     block.swingAngle = kDefaultSwingAngle;

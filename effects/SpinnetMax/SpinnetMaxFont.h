@@ -28,10 +28,10 @@ class SpinnetMaxFont : public palette::PaletteEffect<SpinnetMaxBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::SpinnetMax;
 
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
 
 protected:
+    SIZE AreaAround(SIZE text) override;
+    int LeftMargin() override;
     SpinnetMaxFont();
 
     void WriteDefaultParameters() override;

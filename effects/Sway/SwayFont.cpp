@@ -16,17 +16,11 @@ constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255
 SwayFont::SwayFont()
     : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
 
-STDMETHODIMP SwayFont::GetDrawingArea(SIZE* size) {
-    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (SUCCEEDED(measured)) size->cx += 2 * Amplitude();
-    return measured;
+SIZE SwayFont::AreaAround(SIZE text) {
+    return {text.cx + 2 * Amplitude(), text.cy};
 }
 
-STDMETHODIMP SwayFont::GetWidth(int n, int* width) {
-    const HRESULT measured = PaletteEffect::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += Amplitude();
-    return measured;
-}
+int SwayFont::LeftMargin() { return Amplitude(); }
 
 void SwayFont::WriteDefaultParameters() {
     block.amplitude = 0;

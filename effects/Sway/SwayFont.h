@@ -25,10 +25,10 @@ class SwayFont : public palette::PaletteEffect<SwayBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Sway;
 
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
 
 protected:
+    SIZE AreaAround(SIZE text) override;
+    int LeftMargin() override;
     SwayFont();
 
     void WriteDefaultParameters() override;

@@ -24,17 +24,11 @@ WaveFont::WaveFont()
 
 int WaveFont::Amplitude() const { return std::clamp(block.amplitude, 1, kLargestAmplitude); }
 
-STDMETHODIMP WaveFont::GetDrawingArea(SIZE* size) {
-    const HRESULT measured = PaletteEffect::GetDrawingArea(size);
-    if (SUCCEEDED(measured)) size->cx += 2 * Amplitude();
-    return measured;
+SIZE WaveFont::AreaAround(SIZE text) {
+    return {text.cx + 2 * Amplitude(), text.cy};
 }
 
-STDMETHODIMP WaveFont::GetWidth(int n, int* width) {
-    const HRESULT measured = PaletteEffect::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += Amplitude();
-    return measured;
-}
+int WaveFont::LeftMargin() { return Amplitude(); }
 
 void WaveFont::WriteDefaultParameters() {
     block.amplitude = kDefaultAmplitude;

@@ -30,10 +30,10 @@ class WaveFont : public palette::PaletteEffect<WaveBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Wave;
 
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
 
 protected:
+    SIZE AreaAround(SIZE text) override;
+    int LeftMargin() override;
     WaveFont();
 
     void WriteDefaultParameters() override;

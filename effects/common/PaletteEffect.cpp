@@ -16,6 +16,18 @@ STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
     return S_OK;
 }
 
+STDMETHODIMP PaletteEffectBase::GetDrawingArea(SIZE* size) {
+    const HRESULT measured = EffectBase::GetDrawingArea(size);
+    if (SUCCEEDED(measured)) *size = AreaAround(*size);
+    return measured;
+}
+
+STDMETHODIMP PaletteEffectBase::GetWidth(int n, int* width) {
+    const HRESULT measured = EffectBase::GetWidth(n, width);
+    if (SUCCEEDED(measured)) *width += LeftMargin();
+    return measured;
+}
+
 void PaletteEffectBase::InitEffect() {
     SetUpModuleOnce([this] {
         CrtRandom& random = ModuleRandom();

@@ -50,6 +50,10 @@ class PaletteEffectBase : public effectbase::EffectBase {
 public:
     // The frame: build when not activated, the class's step, then the copy.
     STDMETHODIMP DrawTextFace(HDC dc, POINT point) override;
+    // The text's extent with what the class draws around it.
+    STDMETHODIMP GetDrawingArea(SIZE* size) final;
+    // The text's prefix widths, moved by what the class draws left of it.
+    STDMETHODIMP GetWidth(int n, int* width) final;
 
     std::span<const BYTE> SurfaceMemory(int index) const override { return surfaces_.Memory(index); }
     COLORREF PaletteEntry(int index) const { return EntryColour(colours_, index); }
@@ -71,6 +75,10 @@ protected:
     // Puts the run's colours on the keys after the defaults were written:
     // by default its background on key 0 when the flag is set. Classes add to it.
     virtual void PutRunColours();
+    // The drawing area made from the text's measured extent (the text itself
+    // by default), and the columns the class draws left of the text.
+    virtual SIZE AreaAround(SIZE text) { return text; }
+    virtual int LeftMargin() { return 0; }
     // Runs first in every build, before the drawing area is taken: the
     // class's animation state goes back to its start here.
     virtual void BeforeBuild() {}

@@ -45,14 +45,9 @@ template <class Block>
 class StretchEffect : public PaletteEffect<Block> {
     static_assert(offsetof(Block, maximumStretch) == 48);
 
-public:
-    STDMETHODIMP GetDrawingArea(SIZE* size) override {
-        const HRESULT measured = PaletteEffect<Block>::GetDrawingArea(size);
-        if (SUCCEEDED(measured)) size->cy = StretchedHeight(size->cy, this->block.maximumStretch);
-        return measured;
-    }
-
 protected:
+    SIZE AreaAround(SIZE text) override { return {text.cx, StretchedHeight(text.cy, this->block.maximumStretch)}; }
+
     static constexpr int kSource = 0;
     static constexpr int kOutput = 1;
     static constexpr int kTextEntry = 255;
