@@ -120,18 +120,26 @@ void BuildDemo(model::Text& text) {
                    {L"Rain", 32, RGB(180, 255, 200), L"ＭＳ Ｐゴシック"}},
             true);
     AddLine(text, {{L"ASCII text in the plain Static effect, 20 points.", 20, RGB(255, 255, 160), L"ＭＳ Ｐゴシック"}});
-    // One line for every other module that is installed.
+    // Every other module that is installed, four to a line, so that all of
+    // them fit the window.
+    constexpr int kPerLine = 4;
+    std::unique_ptr<model::Line> line;
+    int onLine = 0;
     for (const contract::ModuleIdentity& identity : contract::AllModules()) {
         if (&identity == &contract::Identity(contract::Module::Static) ||
             &identity == &contract::Identity(contract::Module::Rain))
             continue;
         comkit::ComPtr<IViviFont> probe = CreateEffect(identity);
         if (!probe) continue;
-        const std::wstring name = EffectName(*probe.get()) + L" ― " + winkit::ToWide(identity.word);
-        auto line = text.TemplateLine().Clone();
-        AddRun(*line, {name, 28, RGB(255, 200, 80), L"ＭＳ Ｐゴシック"}, std::move(probe));
-        text.AppendLine(std::move(line));
+        if (!line) line = text.TemplateLine().Clone();
+        const std::wstring name = EffectName(*probe.get()) + L"  ";
+        AddRun(*line, {name, 18, RGB(255, 200, 80), L"ＭＳ Ｐゴシック"}, std::move(probe));
+        if (++onLine == kPerLine) {
+            text.AppendLine(std::move(line));
+            onLine = 0;
+        }
     }
+    if (line) text.AppendLine(std::move(line));
 }
 
 }  // namespace
