@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
-#include <vector>
 
 #include "effects/common/PaletteEffect.h"
 #include "effects/common/PhaseTable.h"
@@ -88,7 +87,8 @@ protected:
         });
         TextPen(this->surfaceDC.get(), this->Text()).Draw(this->Entry(kTextEntry), this->Geometry().height);
         textHeight_ = this->Extent().Extent().cy;
-        TakeCharacterEdges();
+        // The characters' columns, taken now so that the frames measure nothing.
+        this->TakeCharacterPlaces();
         this->Surface().Select(kOutput);
     }
 
@@ -108,10 +108,11 @@ protected:
         const std::span<const BYTE> source = this->Surface().Memory(kSource);
         std::memcpy(this->Surface().Pixels(kOutput).pixels, source.data(), source.size());
     }
-    int Characters() const { return static_cast<int>(edges_.size()) - 1; }
-    // The columns of character `index`: from .. to - 1; none past the text.
-    int BandStart(int index) const { return index < Characters() ? edges_[index] : 0; }
-    int BandEnd(int index) const { return index < Characters() ? edges_[index + 1] : 0; }
+    int Characters() const { return this->Text().PlacedCount(); }
+    // The columns of character `index`: from .. to - 1, kept within the
+    // surface; none past the text.
+    int BandStart(int index) const { return index < Characters() ? Column(this->Text().Place(index)) : 0; }
+    int BandEnd(int index) const { return index < Characters() ? Column(this->Text().Place(index + 1)) : 0; }
 
     // Columns from .. to - 1 of the text, stretched by `factor` into the
     // output surface; the top row of the text cell stays out.
@@ -138,25 +139,11 @@ private:
     static constexpr DefaultKey kKeys[] = {
         {0, RGB(0, 0, 0)}, {1, RGB(0, 0, 0)}, {254, RGB(255, 255, 255)}, {255, RGB(255, 255, 255)}};
 
-    // The characters' column edges, taken at the build through the object's
-    // own widths so that the frames measure nothing; kept within the surface.
-    void TakeCharacterEdges() {
-        int count = 0;
-        if (IParagraphAccess* run = this->Extent().Paragraph(); !run || FAILED(run->Length(&count))) count = 0;
-        count = std::max(count, 0);
-        edges_.assign(static_cast<size_t>(count) + 1, 0);
-        const int stride = this->Geometry().stride;
-        for (int b = 0; b <= count; ++b) {
-            int width = 0;
-            static_cast<IViviFont*>(this)->GetWidth(b, &width);
-            edges_[b] = std::clamp(width, 0, stride);
-        }
-    }
+    int Column(int place) const { return std::clamp(place, 0, this->Geometry().stride); }
 
     StretchWave wave_;
     BYTE defaultSpeed_;
     PhaseTable<double> factors_{};
-    std::vector<int> edges_;
     int textHeight_ = 0;
     BYTE phase_ = 0;
     bool frozen_ = false;
