@@ -1,7 +1,7 @@
 // What the palette effect classes share: a property block that begins with
-// the palette-key head, a gradient colour table, 8-bit surfaces with the run's
-// text drawn into them, and the frame that builds on demand, lets the class
-// take its step and copies the measured extent to the host.
+// the palette-key head, a gradient colour table, surfaces (mostly 8-bit) with
+// the run's text drawn into them, and the frame that builds on demand, lets
+// the class take its step and copies the drawing area to the host.
 //
 // A class states its block, its default keys, its default and always-taken
 // parameters, the watched fields that decide whether a parameter record's
@@ -66,8 +66,8 @@ protected:
     // What the class states.
     virtual PaletteKeyHead& Head() = 0;
     virtual bool UseRunColours() const = 0;
-    // Writes the class's default parameters (the use-run-colours flag 1) and
-    // the working copies that mirror them.
+    // Writes the class's default parameters (the use-run-colours flag 1); the
+    // working copies then follow from the block (TakeWorkingCopies).
     virtual void WriteDefaultParameters() = 0;
     // Fills the module's random tables, once per module, from the freshly
     // clock-seeded module generator.
