@@ -21,7 +21,7 @@ constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255
 }  // namespace
 
 BowFont::BowFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
 
 SIZE BowFont::AreaAround(SIZE text) {
     // Corrected in the block itself: what is saved from then on.
@@ -48,11 +48,6 @@ bool BowFont::WatchedKeysDiffer(const BowBlock& record) const {
     const palette::KeyColour& wanted = record.head.keys[0];
     const palette::KeyColour& held = block.head.keys[0];
     return !palette::SameColour(wanted, held);
-}
-
-void BowFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 void BowFont::SurfacesBuilt() {

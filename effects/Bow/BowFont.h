@@ -38,7 +38,6 @@ protected:
     void TakeParameters(const BowBlock& record) override;
     void TakeWorkingCopies(bool hovered) override;
     bool WatchedKeysDiffer(const BowBlock& record) const override;
-    void PutRunColours() override;
     void SurfacesBuilt() override;
     void Step() override;
 

@@ -13,7 +13,7 @@ constexpr palette::DefaultKey kDefaultKeys[] = {
     {0, RGB(0, 0, 0)}, {1, RGB(0, 0, 0)}, {254, RGB(255, 255, 255)}, {255, RGB(255, 255, 255)}};
 }  // namespace
 
-GhostglassFont::GhostglassFont() : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys) {}
+GhostglassFont::GhostglassFont() : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::WholeHead, palette::TextColourKey::Last) {}
 
 void GhostglassFont::WriteDefaultParameters() {
     block.step = kDefaultStep;
@@ -24,11 +24,6 @@ void GhostglassFont::WriteDefaultParameters() {
 void GhostglassFont::TakeParameters(const GhostglassBlock& record) {
     block.step = record.step;
     block.exponent = record.exponent;
-}
-
-void GhostglassFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 STDMETHODIMP GhostglassFont::OnMouseMove(POINT point) {

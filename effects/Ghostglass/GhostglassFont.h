@@ -35,7 +35,6 @@ protected:
 
     void WriteDefaultParameters() override;
     void TakeParameters(const GhostglassBlock& record) override;
-    void PutRunColours() override;
     void Left() override { held_ = false; }
     void BeforeBuild() override;
     void SurfacesBuilt() override;

@@ -25,7 +25,7 @@ int Jitter(palette::CrtRandom& random, int range) {
 }  // namespace
 
 NaughtyFont::NaughtyFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
 
 SIZE NaughtyFont::AreaAround(SIZE text) {
     return {text.cx + 2 * Range(block.across), text.cy + 2 * Range(block.down)};
@@ -51,11 +51,6 @@ void NaughtyFont::TakeWatchedFields(const NaughtyBlock& record) {
 
 bool NaughtyFont::WatchedKeysDiffer(const NaughtyBlock& record) const {
     return !palette::SameColour(record.head.keys[0], block.head.keys[0]);
-}
-
-void NaughtyFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 void NaughtyFont::Step() {

@@ -37,7 +37,6 @@ protected:
     bool WatchedFieldsDiffer(const NaughtyBlock& record) const override;
     void TakeWatchedFields(const NaughtyBlock& record) override;
     bool WatchedKeysDiffer(const NaughtyBlock& record) const override;
-    void PutRunColours() override;
     void SurfacesBuilt() override { TakeCharacterPlaces(); }
     void Step() override;
 };

@@ -16,7 +16,7 @@ constexpr palette::DefaultKey kDefaultKeys[] = {
 };
 }  // namespace
 
-RainFont::RainFont() : PaletteEffect(palette::SurfaceLayout{}, kDefaultKeys) {}
+RainFont::RainFont() : PaletteEffect(palette::SurfaceLayout{}, kDefaultKeys, palette::KeyCopy::WholeHead, palette::TextColourKey::Last) {}
 
 void RainFont::WriteDefaultParameters() {
     block.decay = kDefaultDecay;
@@ -30,11 +30,6 @@ void RainFont::TakeParameters(const RainBlock& record) {
 }
 
 void RainFont::TakeWorkingCopies(bool hovered) { workingDecay_ = hovered ? kHoverDecay : block.decay; }
-
-void RainFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
-}
 
 void RainFont::SurfacesBuilt() {
     const palette::SurfaceGeometry& area = Geometry();

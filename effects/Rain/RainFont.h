@@ -32,7 +32,6 @@ protected:
     void WriteDefaultParameters() override;
     void TakeParameters(const RainBlock& record) override;
     void TakeWorkingCopies(bool hovered) override;
-    void PutRunColours() override;
     void SurfacesBuilt() override;
     void Step() override;
 

@@ -23,7 +23,7 @@ LONG Widened(LONG measured, int margin) {
 }  // namespace
 
 // One spare row above the letters.
-ShiverFont::ShiverFont() : PaletteEffect(palette::SurfaceLayout{.extraRows = 1}, kDefaultKeys) {}
+ShiverFont::ShiverFont() : PaletteEffect(palette::SurfaceLayout{.extraRows = 1}, kDefaultKeys, palette::KeyCopy::WholeHead, palette::TextColourKey::Last) {}
 
 int ShiverFont::HorizontalMargin() const { return std::clamp(block.horizontalMargin, 0, kLargestMargin); }
 int ShiverFont::VerticalMargin() const { return std::clamp(block.verticalMargin, 0, kLargestMargin); }
@@ -64,12 +64,6 @@ void ShiverFont::TakeWatchedFields(const ShiverBlock& record) {
     block.horizontalMargin = record.horizontalMargin;
     block.verticalMargin = record.verticalMargin;
     block.useRunColours = record.useRunColours;
-}
-
-// The letters are drawn in the top entry and fade through the gradient to key 0.
-void ShiverFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 void ShiverFont::SurfacesBuilt() { palette::ModuleRandom().SeedWithClock(); }

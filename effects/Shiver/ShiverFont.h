@@ -45,7 +45,6 @@ protected:
     void TakeWorkingCopies(bool hovered) override;
     bool WatchedFieldsDiffer(const ShiverBlock& record) const override;
     void TakeWatchedFields(const ShiverBlock& record) override;
-    void PutRunColours() override;
     void SurfacesBuilt() override;
     void Step() override;
 

@@ -25,7 +25,7 @@ BYTE StretchStep(BYTE speed, double ratio) {
 }  // namespace
 
 SingingFont::SingingFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
 
 SIZE SingingFont::AreaAround(SIZE text) {
     return {text.cx + 2 * Amplitude(), palette::StretchedHeight(text.cy, block.maximumStretch)};
@@ -57,11 +57,6 @@ void SingingFont::TakeWatchedFields(const SingingBlock& record) {
     block.maximumStretch = record.maximumStretch;
     block.amplitude = record.amplitude;
     block.useRunColours = record.useRunColours;
-}
-
-void SingingFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 // Settled already when the host asks for the area: the area it lays out holds

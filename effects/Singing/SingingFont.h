@@ -44,7 +44,6 @@ protected:
     void TakeWorkingCopies(bool hovered) override;
     bool WatchedFieldsDiffer(const SingingBlock& record) const override;
     void TakeWatchedFields(const SingingBlock& record) override;
-    void PutRunColours() override;
     void Entered() override { hover_ = true; }
     void Left() override { hover_ = false; }
     void BeforeBuild() override;

@@ -20,7 +20,7 @@ constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255
 }  // namespace
 
 SpinnetMaxFont::SpinnetMaxFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
 
 SIZE SpinnetMaxFont::Margins() const {
     SIZE letter{0, 0};
@@ -57,11 +57,6 @@ bool SpinnetMaxFont::WatchedFieldsDiffer(const SpinnetMaxBlock& record) const {
 void SpinnetMaxFont::TakeWatchedFields(const SpinnetMaxBlock& record) {
     block.swingAngle = record.swingAngle;
     block.useRunColours = record.useRunColours;
-}
-
-void SpinnetMaxFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 void SpinnetMaxFont::SurfacesBuilt() {

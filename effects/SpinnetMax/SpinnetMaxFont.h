@@ -38,7 +38,6 @@ protected:
     void TakeParameters(const SpinnetMaxBlock& record) override;
     bool WatchedFieldsDiffer(const SpinnetMaxBlock& record) const override;
     void TakeWatchedFields(const SpinnetMaxBlock& record) override;
-    void PutRunColours() override;
     void SurfacesBuilt() override;
     void Step() override;
 

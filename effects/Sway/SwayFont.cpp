@@ -14,7 +14,7 @@ constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255
 }  // namespace
 
 SwayFont::SwayFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
 
 SIZE SwayFont::AreaAround(SIZE text) {
     return {text.cx + 2 * Amplitude(), text.cy};
@@ -35,11 +35,6 @@ bool SwayFont::WatchedFieldsDiffer(const SwayBlock& record) const {
 void SwayFont::TakeWatchedFields(const SwayBlock& record) {
     block.amplitude = record.amplitude;
     block.useRunColours = record.useRunColours;
-}
-
-void SwayFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 // Settled already when the host asks for the area: the area it lays out holds

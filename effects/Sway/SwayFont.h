@@ -35,7 +35,6 @@ protected:
     void TakeParameters(const SwayBlock& record) override { block.speed = record.speed; }
     bool WatchedFieldsDiffer(const SwayBlock& record) const override;
     void TakeWatchedFields(const SwayBlock& record) override;
-    void PutRunColours() override;
     void Entered() override { hover_ = true; }
     void Left() override { hover_ = false; }
     void BeforeBuild() override { hover_ = false; }

@@ -23,7 +23,7 @@ std::array<BYTE, 256> tears{};
 palette::PhaseTable<double> pulse{};
 }  // namespace
 
-TearsFont::TearsFont() : PaletteEffect(palette::SurfaceLayout{}, kDefaultKeys) {}
+TearsFont::TearsFont() : PaletteEffect(palette::SurfaceLayout{}, kDefaultKeys, palette::KeyCopy::WholeHead, palette::TextColourKey::Last) {}
 
 BYTE TearsFont::PulseEntry(BYTE amplitude, BYTE base, BYTE phase) {
     // Through a signed integer: a negative pulse keeps its low byte.
@@ -43,11 +43,6 @@ void TearsFont::TakeParameters(const TearsBlock& record) {
     block.speed = record.speed;
     block.amplitude = record.amplitude;
     block.base = record.base;
-}
-
-void TearsFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 void TearsFont::FillModuleTables(palette::CrtRandom& random) {

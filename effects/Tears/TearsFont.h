@@ -37,7 +37,6 @@ protected:
 
     void WriteDefaultParameters() override;
     void TakeParameters(const TearsBlock& record) override;
-    void PutRunColours() override;
     void FillModuleTables(palette::CrtRandom& random) override;
     void SurfacesBuilt() override;
     void Step() override;

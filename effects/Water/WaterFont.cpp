@@ -24,7 +24,7 @@ std::int32_t Bounded(std::int32_t height) { return std::clamp(height, -kHeightLi
 
 WaterFont::WaterFont()
     : PaletteEffect(palette::SurfaceLayout{.surfaces = 2, .extraRows = 1}, kDefaultKeys,
-                    palette::KeyCopy::FirstEightPositions) {}
+                    palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
 
 void WaterFont::WriteDefaultParameters() {
     block.dropHeight = kDefaultDropHeight;
@@ -37,11 +37,6 @@ void WaterFont::TakeParameters(const WaterBlock& record) {
     block.dropHeight = record.dropHeight;
     block.dropDuration = record.dropDuration;
     block.damping = record.damping;
-}
-
-void WaterFont::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
 }
 
 STDMETHODIMP WaterFont::OnMouseMove(POINT point) {

@@ -39,7 +39,6 @@ protected:
 
     void WriteDefaultParameters() override;
     void TakeParameters(const WaterBlock& record) override;
-    void PutRunColours() override;
     void Left() override;
     void BeforeBuild() override;
     void SurfacesBuilt() override;

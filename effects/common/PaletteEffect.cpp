@@ -46,6 +46,7 @@ void PaletteEffectBase::SetDefaultProperties() {
 
 void PaletteEffectBase::PutRunColours() {
     if (UseRunColours()) PutBackgroundColourOnKey(0, 0);
+    if (textKey_ == TextColourKey::Last) PutTextColourOnKey();
 }
 
 void PaletteEffectBase::PutBackgroundColourOnKey(int slot, BYTE position) {

@@ -31,6 +31,11 @@ namespace palette {
 // position is then never taken from a record).
 enum class KeyCopy { WholeHead, FirstEightPositions };
 
+// Whether every build also puts the run's text colour on the last key in use
+// (at 255), whatever the use-run-colours flag: for classes whose letters are
+// drawn in the top entry and keep the run's colour.
+enum class TextColourKey { None, Last };
+
 // How a class lays out its surfaces.
 struct SurfaceLayout {
     SurfaceSet surfaces = 1;  // by default one 8-bit surface
@@ -60,8 +65,8 @@ public:
 
 protected:
     PaletteEffectBase(SurfaceLayout layout, std::span<const DefaultKey> defaultKeys,
-                      KeyCopy keyCopy = KeyCopy::WholeHead)
-        : layout_(layout), defaultKeys_(defaultKeys), keyCopy_(keyCopy) {}
+                      KeyCopy keyCopy = KeyCopy::WholeHead, TextColourKey textKey = TextColourKey::None)
+        : layout_(layout), defaultKeys_(defaultKeys), keyCopy_(keyCopy), textKey_(textKey) {}
 
     // What the class states.
     virtual PaletteKeyHead& Head() = 0;
@@ -72,8 +77,9 @@ protected:
     // Fills the module's random tables, once per module, from the freshly
     // clock-seeded module generator.
     virtual void FillModuleTables(CrtRandom&) {}
-    // Puts the run's colours on the keys after the defaults were written:
-    // by default its background on key 0 when the flag is set. Classes add to it.
+    // Puts the run's colours on the keys after the defaults were written: its
+    // background on key 0 when the flag is set, and its text colour on the
+    // last key when the class asked for it. Classes add to it.
     virtual void PutRunColours();
     // The drawing area made from the text's measured extent (the text itself
     // by default), and the columns the class draws left of the text.
@@ -132,6 +138,7 @@ private:
     SurfaceLayout layout_;
     std::span<const DefaultKey> defaultKeys_;
     KeyCopy keyCopy_;
+    TextColourKey textKey_;
     ColourTable colours_{};
     SurfaceGeometry geometry_;
     Surfaces surfaces_{surfaceDC};

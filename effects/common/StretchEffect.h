@@ -52,7 +52,7 @@ protected:
     static constexpr int kTextEntry = 255;
 
     StretchEffect(StretchWave wave, BYTE defaultSpeed)
-        : PaletteEffect<Block>(SurfaceLayout{.surfaces = 2}, kKeys, KeyCopy::FirstEightPositions),
+        : PaletteEffect<Block>(SurfaceLayout{.surfaces = 2}, kKeys, KeyCopy::FirstEightPositions, TextColourKey::Last),
           wave_(wave), defaultSpeed_(defaultSpeed) {}
 
     void WriteDefaultParameters() override {
@@ -68,11 +68,6 @@ protected:
     void TakeWatchedFields(const Block& record) override {
         this->block.maximumStretch = record.maximumStretch;
         this->block.useRunColours = record.useRunColours;
-    }
-    // The letters keep the run's colour.
-    void PutRunColours() override {
-        PaletteEffect<Block>::PutRunColours();
-        this->PutTextColourOnKey();
     }
     void Entered() override { frozen_ = true; }
     void Left() override { frozen_ = false; }

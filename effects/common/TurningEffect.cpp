@@ -7,7 +7,7 @@ constexpr DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(0, 255, 255)
 }  // namespace
 
 TurningEffect::TurningEffect(BYTE defaultSpeed)
-    : PaletteEffect(SurfaceLayout{.surfaces = 2}, kDefaultKeys, KeyCopy::FirstEightPositions),
+    : PaletteEffect(SurfaceLayout{.surfaces = 2}, kDefaultKeys, KeyCopy::FirstEightPositions, TextColourKey::Last),
       defaultSpeed_(defaultSpeed) {}
 
 void TurningEffect::WriteDefaultParameters() {
@@ -16,11 +16,6 @@ void TurningEffect::WriteDefaultParameters() {
 }
 
 void TurningEffect::TakeParameters(const TurningBlock& record) { block.speed = record.speed; }
-
-void TurningEffect::PutRunColours() {
-    PaletteEffect::PutRunColours();
-    PutTextColourOnKey();
-}
 
 void TurningEffect::SurfacesBuilt() { DrawTextOver(kSource, kTextEntry, kOutput); }
 

@@ -28,7 +28,6 @@ protected:
     void WriteDefaultParameters() override;
     void TakeParameters(const TurningBlock& record) override;
     // The background on key 0 when the flag is set, the text colour on the last key always.
-    void PutRunColours() override;
     void SurfacesBuilt() override;
 
     // The text drawn at the build, recoloured by drawing it over again.
