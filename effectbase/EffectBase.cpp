@@ -41,10 +41,14 @@ STDMETHODIMP EffectBase::MouseEnter() {
 }
 
 STDMETHODIMP EffectBase::MouseLeave() {
+    EndHover();
+    return S_OK;
+}
+
+void EffectBase::EndHover() {
     hovered_ = false;
     TakeWorkingCopies(false);
     Left();
-    return S_OK;
 }
 
 STDMETHODIMP EffectBase::SaveProperty(tagPersistMemory** record) {

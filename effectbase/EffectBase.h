@@ -67,6 +67,9 @@ protected:
     virtual void Entered() {}
     virtual void Left() {}
     bool Hovered() const { return hovered_; }
+    // Ends a hover as the mouse leaving would: for the classes whose hover
+    // a rebuild of their surfaces ends, the mouse still over the run.
+    void EndHover();
 
     // Seam for what depends on the property block beyond the block itself
     // (the gradient palette of the palette effects): run after a record was taken in.

@@ -23,7 +23,7 @@ constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255
 BowFont::BowFont()
     : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
 
-SIZE BowFont::AreaAround(SIZE text) {
+palette::WideSize BowFont::AreaAround(SIZE text) {
     // Corrected in the block itself: what is saved from then on.
     if (block.lean > text.cy) block.lean = text.cy;
     return {text.cx + std::max(block.lean, 0), text.cy};

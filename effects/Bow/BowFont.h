@@ -31,7 +31,7 @@ public:
 
 
 protected:
-    SIZE AreaAround(SIZE text) override;
+    palette::WideSize AreaAround(SIZE text) override;
     BowFont();
 
     void WriteDefaultParameters() override;

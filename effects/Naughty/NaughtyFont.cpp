@@ -8,14 +8,12 @@
 namespace {
 constexpr std::int32_t kDefaultRange = 10;
 constexpr int kTextEntry = 255;
-// Ranges are margins of the drawing area: kept to a sane size, and never
-// negative (a range of 0 is no jitter).
-constexpr std::int32_t kLargestRange = 1024;
 
 constexpr palette::DefaultKey kDefaultKeys[] = {
     {0, RGB(0, 0, 0)}, {1, RGB(0, 0, 0)}, {254, RGB(255, 255, 255)}, {255, RGB(255, 255, 255)}};
 
-int Range(std::int32_t stored) { return std::clamp(stored, 0, kLargestRange); }
+// Ranges are margins of the drawing area, never negative; a range of 0 is no jitter.
+int Range(std::int32_t stored) { return std::max(stored, 0); }
 
 // One draw of the generator whatever the range, so every character takes two.
 int Jitter(palette::CrtRandom& random, int range) {
@@ -25,10 +23,11 @@ int Jitter(palette::CrtRandom& random, int range) {
 }  // namespace
 
 NaughtyFont::NaughtyFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions,
+                    palette::TextColourKey::Last, palette::HoverAtBuild::Ends) {}
 
-SIZE NaughtyFont::AreaAround(SIZE text) {
-    return {text.cx + 2 * Range(block.across), text.cy + 2 * Range(block.down)};
+palette::WideSize NaughtyFont::AreaAround(SIZE text) {
+    return {text.cx + 2LL * Range(block.across), text.cy + 2LL * Range(block.down)};
 }
 
 int NaughtyFont::LeftMargin() { return Range(block.across); }

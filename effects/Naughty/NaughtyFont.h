@@ -26,9 +26,8 @@ class NaughtyFont : public palette::PaletteEffect<NaughtyBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Naughty;
 
-
 protected:
-    SIZE AreaAround(SIZE text) override;
+    palette::WideSize AreaAround(SIZE text) override;
     int LeftMargin() override;
     NaughtyFont();
 

@@ -1,7 +1,6 @@
 #include "effects/Shiver/ShiverFont.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 constexpr std::int32_t kDefaultHorizontalRange = 3;
@@ -9,27 +8,21 @@ constexpr std::int32_t kDefaultVerticalRange = 4;
 constexpr std::int32_t kDefaultHorizontalMargin = 8;
 constexpr std::int32_t kDefaultVerticalMargin = 5;
 constexpr BYTE kDefaultDecay = 5;
-constexpr std::int32_t kLargestMargin = 1024;
 constexpr int kTextEntry = 255;
 
 constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255, 255, 255)}};
 
 int AtLeastOne(std::int32_t range) { return std::max(range, 1); }
-
-// A measured size widened by a margin on both sides.
-LONG Widened(LONG measured, int margin) {
-    return static_cast<LONG>(std::min<long long>(measured + 2LL * margin, LONG_MAX));
-}
 }  // namespace
 
 // One spare row above the letters.
 ShiverFont::ShiverFont() : PaletteEffect(palette::SurfaceLayout{.extraRows = 1}, kDefaultKeys, palette::KeyCopy::WholeHead, palette::TextColourKey::Last) {}
 
-int ShiverFont::HorizontalMargin() const { return std::clamp(block.horizontalMargin, 0, kLargestMargin); }
-int ShiverFont::VerticalMargin() const { return std::clamp(block.verticalMargin, 0, kLargestMargin); }
+int ShiverFont::HorizontalMargin() const { return std::max(block.horizontalMargin, 0); }
+int ShiverFont::VerticalMargin() const { return std::max(block.verticalMargin, 0); }
 
-SIZE ShiverFont::AreaAround(SIZE text) {
-    return {Widened(text.cx, HorizontalMargin()), Widened(text.cy, VerticalMargin())};
+palette::WideSize ShiverFont::AreaAround(SIZE text) {
+    return {text.cx + 2LL * HorizontalMargin(), text.cy + 2LL * VerticalMargin()};
 }
 
 int ShiverFont::LeftMargin() { return HorizontalMargin(); }

@@ -34,9 +34,8 @@ class ShiverFont : public palette::PaletteEffect<ShiverBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Shiver;
 
-
 protected:
-    SIZE AreaAround(SIZE text) override;
+    palette::WideSize AreaAround(SIZE text) override;
     int LeftMargin() override;
     ShiverFont();
 
@@ -49,8 +48,7 @@ protected:
     void Step() override;
 
 private:
-    // The margins as the geometry uses them: never negative, and small enough
-    // that the widened area stays a sane size.
+    // The margins as the geometry uses them: never negative.
     int HorizontalMargin() const;
     int VerticalMargin() const;
 

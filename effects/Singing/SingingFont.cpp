@@ -25,10 +25,11 @@ BYTE StretchStep(BYTE speed, double ratio) {
 }  // namespace
 
 SingingFont::SingingFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions,
+                    palette::TextColourKey::Last, palette::HoverAtBuild::Ends) {}
 
-SIZE SingingFont::AreaAround(SIZE text) {
-    return {text.cx + 2 * Amplitude(), palette::StretchedHeight(text.cy, block.maximumStretch)};
+palette::WideSize SingingFont::AreaAround(SIZE text) {
+    return {text.cx + 2LL * Amplitude(), palette::StretchedHeight(text.cy, block.maximumStretch)};
 }
 
 int SingingFont::LeftMargin() { return Amplitude(); }
@@ -59,16 +60,13 @@ void SingingFont::TakeWatchedFields(const SingingBlock& record) {
     block.useRunColours = record.useRunColours;
 }
 
-// Settled already when the host asks for the area: the area it lays out holds
-// the margin the frames draw in.
-int SingingFont::Amplitude() {
-    return palette::SettledLeanAmplitude(block.amplitude, [this] { return Extent().Extent().cy; });
-}
+int SingingFont::Amplitude() { return palette::LeanAmplitude(block.amplitude, Extent().Extent().cy); }
 
 void SingingFont::BeforeBuild() {
-    hover_ = false;
     leanPhase_ = stretchPhase_ = 0;
     textHeight_ = Extent().Extent().cy;
+    // The block keeps the height the first surfaces were made with.
+    block.amplitude = static_cast<BYTE>(Amplitude());
 }
 
 void SingingFont::SurfacesBuilt() {
@@ -88,7 +86,7 @@ void SingingFont::Step() {
     std::memset(output.pixels, 0, static_cast<size_t>(stride) * output.height);
 
     leanPhase_ = static_cast<BYTE>(leanPhase_ + block.speed);
-    stretchPhase_ = hover_ ? 0 : static_cast<BYTE>(stretchPhase_ + stretchStep_);
+    stretchPhase_ = Hovered() ? 0 : static_cast<BYTE>(stretchPhase_ + stretchStep_);
     const double offset = lean_.Offset(leanPhase_);
     const int rows = textHeight_;
     palette::StretchRows(rows, palette::TopRow::Stretched, stretch_[stretchPhase_], output.height,

@@ -33,9 +33,8 @@ class SingingFont : public palette::PaletteEffect<SingingBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Singing;
 
-
 protected:
-    SIZE AreaAround(SIZE text) override;
+    palette::WideSize AreaAround(SIZE text) override;
     int LeftMargin() override;
     SingingFont();
 
@@ -44,8 +43,6 @@ protected:
     void TakeWorkingCopies(bool hovered) override;
     bool WatchedFieldsDiffer(const SingingBlock& record) const override;
     void TakeWatchedFields(const SingingBlock& record) override;
-    void Entered() override { hover_ = true; }
-    void Left() override { hover_ = false; }
     void BeforeBuild() override;
     void SurfacesBuilt() override;
     void Step() override;
@@ -59,5 +56,4 @@ private:
     BYTE leanPhase_ = 0;
     BYTE stretchPhase_ = 0;
     BYTE stretchStep_ = 0;  // the stretch phase's advance per frame
-    bool hover_ = false;
 };

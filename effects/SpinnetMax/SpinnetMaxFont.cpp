@@ -20,7 +20,8 @@ constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255
 }  // namespace
 
 SpinnetMaxFont::SpinnetMaxFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions,
+                    palette::TextColourKey::Last, palette::HoverAtBuild::Ends) {}
 
 SIZE SpinnetMaxFont::Margins() const {
     SIZE letter{0, 0};
@@ -34,10 +35,10 @@ SIZE SpinnetMaxFont::Margins() const {
     return {std::abs(static_cast<LONG>(reach * letter.cy)), std::abs(static_cast<LONG>(reach * letter.cx * 0.5))};
 }
 
-SIZE SpinnetMaxFont::AreaAround(SIZE text) {
+palette::WideSize SpinnetMaxFont::AreaAround(SIZE text) {
     const SIZE margins = Margins();
     margin_ = margins.cx;
-    return {text.cx + 2 * margins.cx, text.cy + margins.cy};
+    return {text.cx + 2LL * margins.cx, static_cast<long long>(text.cy) + margins.cy};
 }
 
 int SpinnetMaxFont::LeftMargin() { return margin_; }

@@ -28,9 +28,8 @@ class SpinnetMaxFont : public palette::PaletteEffect<SpinnetMaxBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::SpinnetMax;
 
-
 protected:
-    SIZE AreaAround(SIZE text) override;
+    palette::WideSize AreaAround(SIZE text) override;
     int LeftMargin() override;
     SpinnetMaxFont();
 

@@ -1,9 +1,6 @@
 #include "effects/Stiltmax/StiltmaxFont.h"
 
-void StiltmaxFont::BeforeBuild() {
-    StretchEffect::BeforeBuild();
-    band_.Restart();
-}
+void StiltmaxFont::BeforeBuild() { band_.Restart(); }
 
 void StiltmaxFont::Step() {
     Advance();

@@ -14,11 +14,10 @@ constexpr palette::DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(255
 }  // namespace
 
 SwayFont::SwayFont()
-    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions, palette::TextColourKey::Last) {}
+    : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions,
+                    palette::TextColourKey::Last, palette::HoverAtBuild::Ends) {}
 
-SIZE SwayFont::AreaAround(SIZE text) {
-    return {text.cx + 2 * Amplitude(), text.cy};
-}
+palette::WideSize SwayFont::AreaAround(SIZE text) { return {text.cx + 2LL * Amplitude(), text.cy}; }
 
 int SwayFont::LeftMargin() { return Amplitude(); }
 
@@ -37,11 +36,10 @@ void SwayFont::TakeWatchedFields(const SwayBlock& record) {
     block.useRunColours = record.useRunColours;
 }
 
-// Settled already when the host asks for the area: the area it lays out holds
-// the margin the frames draw in.
-int SwayFont::Amplitude() {
-    return palette::SettledLeanAmplitude(block.amplitude, [this] { return Extent().Extent().cy; });
-}
+int SwayFont::Amplitude() { return palette::LeanAmplitude(block.amplitude, Extent().Extent().cy); }
+
+// The block keeps the height the first surfaces were made with.
+void SwayFont::BeforeBuild() { block.amplitude = static_cast<BYTE>(Amplitude()); }
 
 void SwayFont::SurfacesBuilt() {
     lean_.Build(Amplitude());
@@ -54,8 +52,9 @@ void SwayFont::Step() {
     const palette::Plane output = Surface().Pixels(kOutput);
     const int stride = output.stride;
     std::memset(output.pixels, 0, static_cast<size_t>(stride) * output.height);
-    phase_ = static_cast<BYTE>(phase_ + (hover_ ? kHoverSpeed : block.speed));
-    const double offset = lean_.Offset(phase_) * (hover_ ? kHoverNarrowing : 1.0);
+    const bool hovered = Hovered();
+    phase_ = static_cast<BYTE>(phase_ + (hovered ? kHoverSpeed : block.speed));
+    const double offset = lean_.Offset(phase_) * (hovered ? kHoverNarrowing : 1.0);
     const int rows = output.height;
     for (int r = 0; r < rows; ++r) {
         const ptrdiff_t at = static_cast<ptrdiff_t>(r) * stride;

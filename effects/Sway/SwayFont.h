@@ -25,9 +25,8 @@ class SwayFont : public palette::PaletteEffect<SwayBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Sway;
 
-
 protected:
-    SIZE AreaAround(SIZE text) override;
+    palette::WideSize AreaAround(SIZE text) override;
     int LeftMargin() override;
     SwayFont();
 
@@ -35,9 +34,7 @@ protected:
     void TakeParameters(const SwayBlock& record) override { block.speed = record.speed; }
     bool WatchedFieldsDiffer(const SwayBlock& record) const override;
     void TakeWatchedFields(const SwayBlock& record) override;
-    void Entered() override { hover_ = true; }
-    void Left() override { hover_ = false; }
-    void BeforeBuild() override { hover_ = false; }
+    void BeforeBuild() override;
     void SurfacesBuilt() override;
     void Step() override;
 
@@ -46,5 +43,4 @@ private:
 
     palette::Lean lean_;
     BYTE phase_ = 0;
-    bool hover_ = false;
 };

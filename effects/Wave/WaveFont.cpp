@@ -10,7 +10,6 @@ namespace {
 constexpr std::int32_t kDefaultAmplitude = 4;
 constexpr BYTE kDefaultSpeed = 8;
 constexpr BYTE kDefaultRowStep = 20;
-constexpr std::int32_t kLargestAmplitude = 1024;
 constexpr int kTextEntry = 255;
 constexpr int kSource = 0;
 constexpr int kOutput = 1;
@@ -22,11 +21,9 @@ constexpr palette::DefaultKey kDefaultKeys[] = {
 WaveFont::WaveFont()
     : PaletteEffect(palette::SurfaceLayout{.surfaces = 2}, kDefaultKeys, palette::KeyCopy::FirstEightPositions) {}
 
-int WaveFont::Amplitude() const { return std::clamp(block.amplitude, 1, kLargestAmplitude); }
+int WaveFont::Amplitude() const { return std::max(block.amplitude, 1); }
 
-SIZE WaveFont::AreaAround(SIZE text) {
-    return {text.cx + 2 * Amplitude(), text.cy};
-}
+palette::WideSize WaveFont::AreaAround(SIZE text) { return {text.cx + 2LL * Amplitude(), text.cy}; }
 
 int WaveFont::LeftMargin() { return Amplitude(); }
 

@@ -30,9 +30,8 @@ class WaveFont : public palette::PaletteEffect<WaveBlock> {
 public:
     static constexpr contract::Module kModule = contract::Module::Wave;
 
-
 protected:
-    SIZE AreaAround(SIZE text) override;
+    palette::WideSize AreaAround(SIZE text) override;
     int LeftMargin() override;
     WaveFont();
 
@@ -46,7 +45,7 @@ protected:
 
 private:
     // The amplitude as the geometry uses it: a divisor and a margin, so at
-    // least 1, and small enough that the widened area stays a sane size.
+    // least 1.
     int Amplitude() const;
 
     palette::PhaseTable<double> wave_{};

@@ -14,13 +14,11 @@
 
 namespace palette {
 
-// An amplitude of 0 stands for the text height: the block is given the
-// height's low 8 bits the first time the amplitude is needed (the area, the
-// widths or a build), and keeps them. `textHeight` measures the run.
-template <class Measure>
-BYTE SettledLeanAmplitude(BYTE& amplitude, Measure&& textHeight) {
-    if (amplitude == 0) amplitude = static_cast<BYTE>(textHeight());
-    return amplitude;
+// An amplitude of 0 stands for the low 8 bits of the text height. Until a
+// build writes that into the block, the margin follows the run's height as
+// it stands, so a size set after the binding still counts.
+inline BYTE LeanAmplitude(BYTE stored, int textHeight) {
+    return stored != 0 ? stored : static_cast<BYTE>(textHeight);
 }
 
 class Lean {

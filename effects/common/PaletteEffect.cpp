@@ -1,8 +1,23 @@
 #include "effects/common/PaletteEffect.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace palette {
+
+namespace {
+// The largest side of a drawing area and the most pixel memory of one
+// surface: what lies beyond is not built, whatever a block asks for.
+constexpr long long kLargestSide = 32767;
+constexpr long long kLargestSurfaceBytes = 64LL << 20;
+
+long long LargestPixel(const SurfaceSet& set) {
+    int bytes = 1;
+    for (int i = 0; i < set.count && i < SurfaceSet::kMaxSurfaces; ++i)
+        bytes = std::max(bytes, PixelBytes(set.formats[i]));
+    return bytes;
+}
+}  // namespace
 
 STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
     if (!surfaceDC) BuildTextBitmap();
@@ -18,14 +33,23 @@ STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
 
 STDMETHODIMP PaletteEffectBase::GetDrawingArea(SIZE* size) {
     const HRESULT measured = EffectBase::GetDrawingArea(size);
-    if (SUCCEEDED(measured)) *size = AreaAround(*size);
+    if (SUCCEEDED(measured))
+        if (const std::optional<SIZE> area = FittedArea(*size)) *size = *area;
     return measured;
 }
 
 STDMETHODIMP PaletteEffectBase::GetWidth(int n, int* width) {
     const HRESULT measured = EffectBase::GetWidth(n, width);
-    if (SUCCEEDED(measured)) *width += LeftMargin();
+    if (SUCCEEDED(measured) && FittedArea(Extent().Extent())) *width += LeftMargin();
     return measured;
+}
+
+std::optional<SIZE> PaletteEffectBase::FittedArea(SIZE text) {
+    const WideSize area = AreaAround(text);
+    if (area.cx < 0 || area.cy < 0 || area.cx > kLargestSide || area.cy > kLargestSide) return std::nullopt;
+    const long long rowBytes = StrideFor(static_cast<int>(area.cx)) * LargestPixel(layout_.surfaces);
+    if (rowBytes * (area.cy + layout_.extraRows) > kLargestSurfaceBytes) return std::nullopt;
+    return SIZE{static_cast<LONG>(area.cx), static_cast<LONG>(area.cy)};
 }
 
 void PaletteEffectBase::InitEffect() {
@@ -88,14 +112,16 @@ void PaletteEffectBase::BuildTextBitmap() {
 }
 
 void PaletteEffectBase::BuildSurfaces() {
+    if (hover_ == HoverAtBuild::Ends) EndHover();
     BeforeBuild();
     // No run (an unbound object): nothing to show, even on the spare rows or
     // the margins some classes add.
     if (!IsBound()) return;
-    SIZE area{};
-    // Through the object's own table: a class may widen its drawing area.
-    static_cast<IViviFont*>(this)->GetDrawingArea(&area);
-    geometry_ = {area.cx, area.cy, StrideFor(area.cx), area.cy + layout_.extraRows};
+    const std::optional<SIZE> area = FittedArea(Extent().Extent());
+    // Too large for a surface: nothing is built, and the host was told the
+    // text's own extent.
+    if (!area) return;
+    geometry_ = {area->cx, area->cy, StrideFor(area->cx), area->cy + layout_.extraRows};
     RebuildPalette();
     if (!surfaces_.Build(geometry_.stride, geometry_.height, layout_.surfaces, colours_)) return;
     text_.Take(Extent());

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <span>
 
 #include "effectbase/EffectBase.h"
@@ -36,6 +37,18 @@ enum class KeyCopy { WholeHead, FirstEightPositions };
 // drawn in the top entry and keep the run's colour.
 enum class TextColourKey { None, Last };
 
+// Whether a build of the surfaces ends a hover (the mouse may still be over
+// the run): the classes that hold or freeze their motion under the mouse
+// start over with the changed run.
+enum class HoverAtBuild { Kept, Ends };
+
+// A drawing area as a class states it: wide enough that no margin a stored
+// block may hold overflows it. Areas that do not fit a surface are refused.
+struct WideSize {
+    long long cx = 0;
+    long long cy = 0;
+};
+
 // How a class lays out its surfaces.
 struct SurfaceLayout {
     SurfaceSet surfaces = 1;  // by default one 8-bit surface
@@ -55,9 +68,11 @@ class PaletteEffectBase : public effectbase::EffectBase {
 public:
     // The frame: build when not activated, the class's step, then the copy.
     STDMETHODIMP DrawTextFace(HDC dc, POINT point) override;
-    // The text's extent with what the class draws around it.
+    // The text's extent with what the class draws around it; the text's own
+    // extent when that area does not fit a surface (nothing is built then).
     STDMETHODIMP GetDrawingArea(SIZE* size) final;
-    // The text's prefix widths, moved by what the class draws left of it.
+    // The text's prefix widths, moved by what the class draws left of it
+    // when its area fits.
     STDMETHODIMP GetWidth(int n, int* width) final;
 
     std::span<const BYTE> SurfaceMemory(int index) const override { return surfaces_.Memory(index); }
@@ -65,8 +80,9 @@ public:
 
 protected:
     PaletteEffectBase(SurfaceLayout layout, std::span<const DefaultKey> defaultKeys,
-                      KeyCopy keyCopy = KeyCopy::WholeHead, TextColourKey textKey = TextColourKey::None)
-        : layout_(layout), defaultKeys_(defaultKeys), keyCopy_(keyCopy), textKey_(textKey) {}
+                      KeyCopy keyCopy = KeyCopy::WholeHead, TextColourKey textKey = TextColourKey::None,
+                      HoverAtBuild hover = HoverAtBuild::Kept)
+        : layout_(layout), defaultKeys_(defaultKeys), keyCopy_(keyCopy), textKey_(textKey), hover_(hover) {}
 
     // What the class states.
     virtual PaletteKeyHead& Head() = 0;
@@ -83,7 +99,7 @@ protected:
     virtual void PutRunColours();
     // The drawing area made from the text's measured extent (the text itself
     // by default), and the columns the class draws left of the text.
-    virtual SIZE AreaAround(SIZE text) { return text; }
+    virtual WideSize AreaAround(SIZE text) { return {text.cx, text.cy}; }
     virtual int LeftMargin() { return 0; }
     // Runs first in every build, before the drawing area is taken: the
     // class's animation state goes back to its start here.
@@ -134,11 +150,14 @@ protected:
 private:
     void BuildSurfaces();
     void RebuildPalette();
+    // The class's area around the text when surfaces of it can be made.
+    std::optional<SIZE> FittedArea(SIZE text);
 
     SurfaceLayout layout_;
     std::span<const DefaultKey> defaultKeys_;
     KeyCopy keyCopy_;
     TextColourKey textKey_;
+    HoverAtBuild hover_;
     ColourTable colours_{};
     SurfaceGeometry geometry_;
     Surfaces surfaces_{surfaceDC};

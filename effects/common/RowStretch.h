@@ -8,21 +8,23 @@
 
 namespace palette {
 
-// The largest stretch a block may ask for is kept to 1 .. 16 (a value that is
-// not a number counts as 1): below 1 the first row would map below the
-// surface, and a huge one would make a surface of absurd height.
-constexpr double kLargestStretch = 16.0;
+// The largest stretch a block asks for counts from 1 (a value that is not a
+// number counts as 1): below 1 the first row would map below the surface.
+// Above, any value stands; an area too tall for a surface is not built.
+inline double BoundedStretch(double maximum) { return maximum >= 1.0 ? maximum : 1.0; }
 
-inline double BoundedStretch(double maximum) {
-    if (!(maximum >= 1.0)) return 1.0;
-    return std::min(maximum, kLargestStretch);
+// The height of a text cell of `cy` rows stretched by at most `maximum`,
+// truncated; heights far beyond any surface all come out as one such height.
+inline long long StretchedHeight(long long cy, double maximum) {
+    constexpr double kBeyondAnySurface = 0x1p62;
+    const double height = static_cast<double>(cy) * BoundedStretch(maximum);
+    // Not a number too: an empty cell times an infinite stretch.
+    if (!(height < kBeyondAnySurface)) return static_cast<long long>(kBeyondAnySurface);
+    return static_cast<long long>(height);
 }
 
-// The height of a text cell of `cy` rows stretched by at most `maximum`.
-inline int StretchedHeight(int cy, double maximum) { return static_cast<int>(cy * BoundedStretch(maximum)); }
-
 // The factor that a wave value of -1 .. 1 stands for: 1 at the trough, the
-// (bounded) maximum at the crest.
+// maximum (from 1) at the crest.
 inline double StretchFactor(double wave, double maximum) {
     const double bounded = BoundedStretch(maximum);
     return (wave * (bounded - 1) + (bounded + 1)) * 0.5;
@@ -37,14 +39,14 @@ enum class TopRow { Skipped, Stretched };
 // and also fills the rows the stretch skipped below it. `copy(source, first,
 // last)` gets each source row with the output rows first .. last it covers.
 // A factor below 1 (or not a number) counts as 1, so no row lands below the
-// surface; one above the largest stretch counts as the largest.
+// surface; however large it is, no row lands above it.
 template <class CopyRows>
 void StretchRows(int rows, TopRow top, double factor, int height, CopyRows&& copy) {
     factor = BoundedStretch(factor);
     const int last = std::min(top == TopRow::Skipped ? rows - 1 : rows, height);
     int cursor = 1;
     for (int j = 1; j <= last; ++j) {
-        const int m = std::min(static_cast<int>(j * factor), height);
+        const int m = static_cast<int>(std::min(j * factor, static_cast<double>(height)));
         copy(j - 1, std::min(cursor, m) - 1, m - 1);
         cursor = m + 1;
     }

@@ -45,14 +45,15 @@ class StretchEffect : public PaletteEffect<Block> {
     static_assert(offsetof(Block, maximumStretch) == 48);
 
 protected:
-    SIZE AreaAround(SIZE text) override { return {text.cx, StretchedHeight(text.cy, this->block.maximumStretch)}; }
+    WideSize AreaAround(SIZE text) override { return {text.cx, StretchedHeight(text.cy, this->block.maximumStretch)}; }
 
     static constexpr int kSource = 0;
     static constexpr int kOutput = 1;
     static constexpr int kTextEntry = 255;
 
     StretchEffect(StretchWave wave, BYTE defaultSpeed)
-        : PaletteEffect<Block>(SurfaceLayout{.surfaces = 2}, kKeys, KeyCopy::FirstEightPositions, TextColourKey::Last),
+        : PaletteEffect<Block>(SurfaceLayout{.surfaces = 2}, kKeys, KeyCopy::FirstEightPositions, TextColourKey::Last,
+                               HoverAtBuild::Ends),
           wave_(wave), defaultSpeed_(defaultSpeed) {}
 
     void WriteDefaultParameters() override {
@@ -69,10 +70,6 @@ protected:
         this->block.maximumStretch = record.maximumStretch;
         this->block.useRunColours = record.useRunColours;
     }
-    void Entered() override { frozen_ = true; }
-    void Left() override { frozen_ = false; }
-    // A rebuild ends the freeze: the run has changed under the mouse.
-    void BeforeBuild() override { frozen_ = false; }
 
     void SurfacesBuilt() override {
         const double maximum = this->block.maximumStretch;
@@ -94,7 +91,7 @@ protected:
     }
     // The phase moves on unless the mouse holds it.
     void Advance() {
-        if (!frozen_) phase_ = static_cast<BYTE>(phase_ + this->block.speed);
+        if (!this->Hovered()) phase_ = static_cast<BYTE>(phase_ + this->block.speed);
     }
     BYTE Phase() const { return phase_; }
     double Factor(BYTE phase) const { return factors_[phase]; }
@@ -141,7 +138,6 @@ private:
     PhaseTable<double> factors_{};
     int textHeight_ = 0;
     BYTE phase_ = 0;
-    bool frozen_ = false;
 };
 
 }  // namespace palette

@@ -12,7 +12,7 @@ struct SurfaceInfo {
     RGBQUAD colours[256];
 };
 
-int RowBytes(SurfaceFormat format, int stride) { return format == SurfaceFormat::Rgb24 ? 3 * stride : stride; }
+int RowBytes(SurfaceFormat format, int stride) { return PixelBytes(format) * stride; }
 
 void Describe(SurfaceInfo& info, SurfaceFormat format, int stride, int height, const ColourTable& colours) {
     info.header = {};

@@ -25,6 +25,9 @@ enum class SurfaceFormat : BYTE {
     Mono,      // a monochrome bitmap: no pixel memory of its own to reach
 };
 
+// Bytes per pixel of a surface's memory, at most (a monochrome bitmap has 1 bit).
+constexpr int PixelBytes(SurfaceFormat format) { return format == SurfaceFormat::Rgb24 ? 3 : 1; }
+
 // What surfaces a class draws on and which memory contexts hold them: each
 // context first holds the surface named for it, and context 0 is the effect's.
 struct SurfaceSet {

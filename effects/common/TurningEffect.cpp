@@ -7,7 +7,8 @@ constexpr DefaultKey kDefaultKeys[] = {{0, RGB(0, 0, 0)}, {255, RGB(0, 255, 255)
 }  // namespace
 
 TurningEffect::TurningEffect(BYTE defaultSpeed)
-    : PaletteEffect(SurfaceLayout{.surfaces = 2}, kDefaultKeys, KeyCopy::FirstEightPositions, TextColourKey::Last),
+    : PaletteEffect(SurfaceLayout{.surfaces = 2}, kDefaultKeys, KeyCopy::FirstEightPositions, TextColourKey::Last,
+                    HoverAtBuild::Ends),
       defaultSpeed_(defaultSpeed) {}
 
 void TurningEffect::WriteDefaultParameters() {

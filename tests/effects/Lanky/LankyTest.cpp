@@ -36,16 +36,18 @@ TEST(Lanky, TheInkStretchesUpwardFromTheBottomOfTheCellUntilTheMouseFreezesIt) {
     EXPECT_NE(frozen.pixels, lanky.Surface(1).pixels);
 }
 
-// A stored maximum below 1, not a number or huge keeps its bytes but is
-// taken as 1 .. 16 where it is used.
-TEST(Lanky, StoredMaximumsOutsideOneToSixteenAreBoundedAtTheirUse) {
+// A stored maximum below 1 or not a number keeps its bytes but is taken as
+// 1 where it is used; any larger one stands as long as its area fits a
+// surface, and one too large for any is refused: the text's own extent.
+TEST(Lanky, StoredMaximumsBelowOneCountAsOneAndLargeOnesStandWhileTheyFit) {
     Lanky lanky(L"HHHH", 40);
     palette::StiltBlock block = lanky->block;
     block.maximumStretch = 1.0;
     lanky.Load(block);
     const int cy = lanky.Area().cy;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (auto [maximum, height] : {std::pair{0.5, cy}, {-2.0, cy}, {nan, cy}, {1e300, 16 * cy}, {3.0, 3 * cy}}) {
+    for (auto [maximum, height] :
+         {std::pair{0.5, cy}, {-2.0, cy}, {nan, cy}, {1e300, cy}, {3.0, 3 * cy}, {20.0, 20 * cy}}) {
         block.maximumStretch = maximum;
         lanky.Load(block);
         EXPECT_EQ(height, lanky.Area().cy) << maximum;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -36,6 +37,7 @@ std::set<std::pair<int, int>> InkedRows(const Naughty& naughty) {
 
 TEST(Naughty, LettersStandInLineAndStillUnderTheMouseAndJumpAboutOtherwise) {
     Naughty naughty(L"HHHHHHHH");
+    naughty.Frames(1);  // built: a build ends a hover
     naughty.effect->MouseEnter();
     naughty.Frames(1);
     const std::vector<BYTE> lined = naughty.Surface();
@@ -47,6 +49,29 @@ TEST(Naughty, LettersStandInLineAndStillUnderTheMouseAndJumpAboutOtherwise) {
     for (int frame = 0; frame < 2; ++frame) {
         naughty.Frames(1);
         EXPECT_GT(InkedRows(naughty).size(), 1u) << "frame " << frame;
+    }
+}
+
+// Each range widens the area on both sides and moves the letters' places by
+// itself, however large; a negative one counts as none.
+TEST(Naughty, RangesWidenTheAreaOnBothSides) {
+    Naughty naughty(L"HHHHHHHH");
+    NaughtyBlock block = naughty.Saved();
+    block.across = block.down = 0;
+    ASSERT_EQ(S_OK, naughty.Set(block));
+    SIZE text{};
+    naughty.effect->GetDrawingArea(&text);
+    for (auto [across, down] : {std::pair{10, 10}, {2000, 3}, {-5, 1500}}) {
+        block.across = across;
+        block.down = down;
+        ASSERT_EQ(S_OK, naughty.Set(block));
+        SIZE area{};
+        naughty.effect->GetDrawingArea(&area);
+        EXPECT_EQ(text.cx + 2 * std::max(across, 0), area.cx) << across;
+        EXPECT_EQ(text.cy + 2 * down, area.cy) << down;
+        int left = -1;
+        naughty.effect->GetWidth(0, &left);
+        EXPECT_EQ(std::max(across, 0), left) << across;
     }
 }
 

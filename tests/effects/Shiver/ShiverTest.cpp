@@ -35,11 +35,14 @@ TEST(Shiver, MarginsWidenTheDrawingAreaOnBothSidesAndTheWidthsOnTheLeft) {
     EXPECT_EQ(plain.cy + 10, Area(shivering).cy) << "5 above and below";
     for (int n = 0; n <= 5; ++n) EXPECT_EQ(Width(text, n) + 8, Width(shivering, n)) << n;
 
-    // Margins are never negative and never more than 1024.
-    SetMargins(shivering, -3, 5000);
+    // Margins are never negative; large ones widen the area as they are.
+    SetMargins(shivering, -3, 2000);
     EXPECT_EQ(plain.cx, Area(shivering).cx);
-    EXPECT_EQ(plain.cy + 2048, Area(shivering).cy);
+    EXPECT_EQ(plain.cy + 4000, Area(shivering).cy);
     EXPECT_EQ(Width(text, 3), Width(shivering, 3));
+    SetMargins(shivering, 2000, 5);
+    EXPECT_EQ(plain.cx + 4000, Area(shivering).cx);
+    EXPECT_EQ(Width(text, 3) + 2000, Width(shivering, 3));
 }
 
 }  // namespace

@@ -26,19 +26,19 @@ std::optional<int> RowShift(const Picture& source, const Picture& output, int ro
     return std::nullopt;
 }
 
-// An amplitude of 0 becomes the text height as soon as the run is measured,
-// in the block too, and widens the area; every row then leans by its share of
-// the frame's offset, and the mouse slows the sway to 2 a frame and narrows
-// it to a quarter.
+// An amplitude of 0 becomes the text height at the first build, in the block
+// too, and widens the area; every row then leans by its share of the frame's
+// offset, and the mouse slows the sway to 2 a frame and narrows it to a
+// quarter.
 TEST(Sway, RowsLeanInProportionToTheirHeightWithinTheAmplitude) {
     Sway sway(L"HHH", 24);
+    sway.Frames(1);
     const SIZE text = sway.Area();
     const int amplitude = sway->block.amplitude;
     EXPECT_EQ(text.cy, amplitude);
     int width = 0;
     sway->GetWidth(3, &width);
     EXPECT_EQ(width + amplitude, text.cx);
-    sway.Frames(1);
     const Picture source = sway.Surface(0);
     int phase = 8;  // the first frame's
     for (int frame = 0; frame < 40; ++frame) {

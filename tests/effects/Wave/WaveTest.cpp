@@ -77,6 +77,8 @@ TEST(Wave, IsWiderByTwiceTheAmplitudeAndItsPrefixesByOnce) {
         wave.effect->GetWidth(n, &waveWidth);
         EXPECT_EQ(plainWidth + 4, waveWidth) << n;
     }
+    ASSERT_EQ(S_OK, wave.Set(2000, 8, 20));
+    EXPECT_EQ(text.cx + 4000, wave.Area().cx);
     // An amplitude of 0 or below would divide by zero and leave no margin: it acts as 1.
     ASSERT_EQ(S_OK, wave.Set(0, 8, 20));
     EXPECT_EQ(text.cx + 2, wave.Area().cx);

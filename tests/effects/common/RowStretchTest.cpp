@@ -38,12 +38,20 @@ TEST(RowStretch, NoFactorMapsARowOutsideTheSurface) {
         EXPECT_EQ(0, output.at(0)) << factor;
     }
     EXPECT_EQ(Mapped(10, TopRow::Stretched, 1.0, 12), Mapped(10, TopRow::Stretched, nan, 12));
-    EXPECT_EQ(Mapped(10, TopRow::Stretched, 16.0, 200), Mapped(10, TopRow::Stretched, 1e300, 200));
+    // However large the factor, every row ends on the top row, the last one standing.
+    std::vector<int> top(200, 0);
+    top.back() = 9;
+    EXPECT_EQ(top, Mapped(10, TopRow::Stretched, 1e300, 200));
+    EXPECT_EQ(top, Mapped(10, TopRow::Stretched, infinity, 200));
 
     EXPECT_EQ(60, palette::StretchedHeight(30, 2.0));
     EXPECT_EQ(37, palette::StretchedHeight(25, 1.5));
+    EXPECT_EQ(780, palette::StretchedHeight(39, 20.0));
     for (double maximum : {0.5, -1.0, nan}) EXPECT_EQ(25, palette::StretchedHeight(25, maximum)) << maximum;
-    EXPECT_EQ(400, palette::StretchedHeight(25, 1e300));
+    // Heights beyond any surface stay beyond it, in 64 bits.
+    EXPECT_GT(palette::StretchedHeight(25, 1e300), 1LL << 40);
+    EXPECT_GT(palette::StretchedHeight(25, infinity), 1LL << 40);
+    EXPECT_GT(palette::StretchedHeight(0, infinity), 1LL << 40) << "an empty cell stretched without end";
 }
 
 }  // namespace
