@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "effects/common/FrameCopy.h"
+
 namespace palette {
 
 namespace {
@@ -27,7 +29,7 @@ STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
     keepScreen_ = false;
     Step();
     if (!keepScreen_)
-        BitBlt(dc, point.x, point.y, geometry_.cx, geometry_.cy, surfaceDC.get(), 0, layout_.sourceRow, SRCCOPY);
+        CopyInStrips(dc, point, geometry_.cx, geometry_.cy, surfaceDC.get(), layout_.sourceRow);
     return S_OK;
 }
 
