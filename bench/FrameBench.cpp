@@ -1,7 +1,16 @@
-// Frame benchmark: for every effect module found in a folder, the median time
-// of one UpdateTextFace on a standard run (36 px, 20 characters) and a large
-// one (96 px, 40 characters), against the Static effect's DrawTextFace.
-// Usage: quillon_bench [modules folder]  (default: ..\modules beside this program)
+// Frame benchmark, in two modes.
+//
+// Timing: for every effect module found in a folder (or the ones named), the
+// median time of one UpdateTextFace on a standard run (36 px, 20 characters)
+// and a large one (96 px, 40 characters), against the Static effect's
+// DrawTextFace.
+//   quillon_bench [modules folder [module words...]]
+//   (default: ..\modules beside this program, every module)
+//
+// Identity: the modules of two folders side by side, frame for frame on the
+// same runs, with the frames whose pixels differ counted (exit code 0 when
+// none differ).
+//   quillon_bench --compare BEFORE_FOLDER AFTER_FOLDER [module words...]
 #include <windows.h>
 #include <ole2.h>
 
@@ -13,31 +22,17 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/BenchRuns.h"
 #include "bench/ModuleObject.h"
-#include "contract/module_identity.h"
-#include "tests/support/TestHost.h"
+#include "bench/ModuleWords.h"
+#include "bench/PixelIdentity.h"
 #include "winkit/GdiHandles.h"
 
 namespace {
 
 constexpr int kWarmUpFrames = 20;
 constexpr int kTimedFrames = 300;
-// Mixed Latin, kana, kanji and digits.
-constexpr wchar_t kTwenty[] = L"Quillon雨の文字列テスト12AB!";
-
-struct RunSize {
-    const char* name;
-    int pixels;
-    std::wstring text;
-};
-
-std::wstring DefaultFolder() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    folder.resize(folder.find_last_of(L'\\') + 1);
-    return folder + L"..\\modules";
-}
+constexpr wchar_t kCompare[] = L"--compare";
 
 // A target like a window's: a screen-compatible bitmap in a memory context.
 class Target {
@@ -76,14 +71,9 @@ struct Timing {
 };
 
 // The run's drawing area and the median microseconds of the effect's frame on it.
-Timing TimeFrames(IViviFont* effect, const RunSize& size, bool update) {
-    testsupport::TestFontCache fonts;
-    testsupport::TestRun run(size.text, size.pixels);
-    run.colour = RGB(255, 255, 255);
-    run.background = RGB(0, 0, 64);
-    testsupport::Bind(effect, &fonts, &run);
-    SIZE area{};
-    effect->GetDrawingArea(&area);
+Timing TimeFrames(IViviFont* effect, const bench::RunSize& size, bool update) {
+    const bench::BoundRun run(effect, size);
+    const SIZE area = run.Area();
     Target target(area.cx + 16, area.cy + 16);
     const double median = MedianMicroseconds([&] {
         if (update)
@@ -91,32 +81,20 @@ Timing TimeFrames(IViviFont* effect, const RunSize& size, bool update) {
         else
             effect->DrawTextFace(target.dc(), {8, 8});
     });
-    // The effect must not outlive the run and font cache it points to.
-    effect->SetParagraph(nullptr);
     return {area, median};
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    std::setlocale(LC_ALL, "Japanese");
-    if (FAILED(OleInitialize(nullptr))) return 2;
-    const std::wstring folder = argc > 1 ? argv[1] : DefaultFolder();
-    const RunSize sizes[] = {{"standard", 36, kTwenty}, {"large", 96, std::wstring(kTwenty) + kTwenty}};
-
-    // Static first: the others are given as multiples of its drawing.
-    std::vector<contract::ModuleIdentity> modules(contract::AllModules().begin(), contract::AllModules().end());
-    std::stable_partition(modules.begin(), modules.end(),
-                          [](const contract::ModuleIdentity& m) { return std::string_view(m.word) == "Static"; });
-
+int TimeModules(const std::wstring& folder, const std::vector<std::string>& only) {
+    const bench::RunSize sizes[] = {bench::StandardRun(), bench::LargeRun()};
     double baseline[2] = {0, 0};
     bool found = false;
     std::printf("%-12s %-16s %10s %14s %8s %10s %14s %8s\n", "module", "class", "standard", "us/frame", "ratio",
                 "large", "us/frame", "ratio");
-    for (const contract::ModuleIdentity& identity : modules) {
-        const std::string_view word(identity.word);
-        const bench::LoadedModule module(folder + L"\\" + std::wstring(word.begin(), word.end()) + L".dll");
-        const bool isStatic = word == "Static";
+    // Static first: the others are given as multiples of its drawing.
+    for (const contract::ModuleIdentity& identity : bench::ModulesStaticFirst()) {
+        const bool isStatic = std::string_view(identity.word) == "Static";
+        if (!isStatic && !bench::Wanted(only, identity.word)) continue;
+        const bench::LoadedModule module(bench::ModulePath(folder, identity));
         Timing timings[2];
         bool ran = static_cast<bool>(module);
         for (int s = 0; s < 2 && ran; ++s) {
@@ -132,10 +110,31 @@ int wmain(int argc, wchar_t** argv) {
                     timings[0].area.cx, timings[0].area.cy, timings[0].median, timings[0].median / baseline[0],
                     timings[1].area.cx, timings[1].area.cy, timings[1].median, timings[1].median / baseline[1]);
     }
-    OleUninitialize();
     if (!found) {
         std::fprintf(stderr, "no effect modules in the folder\n");
         return 1;
     }
     return 0;
+}
+
+int Compare(int argc, wchar_t** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: quillon_bench --compare BEFORE_FOLDER AFTER_FOLDER [module words...]\n");
+        return 2;
+    }
+    const int differing = bench::ComparePixels(argv[2], argv[3], bench::Words(argc, argv, 4));
+    if (differing < 0) std::fprintf(stderr, "no module is in both folders\n");
+    return differing == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::setlocale(LC_ALL, "Japanese");
+    if (FAILED(OleInitialize(nullptr))) return 2;
+    const bool compare = argc > 1 && std::wstring_view(argv[1]) == kCompare;
+    const int result = compare ? Compare(argc, argv)
+                               : TimeModules(argc > 1 ? argv[1] : bench::DefaultModulesFolder(), bench::Words(argc, argv, 2));
+    OleUninitialize();
+    return result;
 }

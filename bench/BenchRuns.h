@@ -1,0 +1,52 @@
+// What both modes of the frame benchmark share: the runs they drive an
+// effect on, the module folder beside the program, and the modules in the
+// order they are reported (Static first).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "contract/contract.h"
+#include "contract/module_identity.h"
+#include "tests/support/TestHost.h"
+
+namespace bench {
+
+struct RunSize {
+    const char* name;
+    int pixels;
+    std::wstring text;
+};
+
+// The standard run (36 px, 20 characters of mixed Latin, kana, kanji and
+// digits) and the large one (96 px, 40 characters).
+RunSize StandardRun();
+RunSize LargeRun();
+
+// ..\modules beside this program.
+std::wstring DefaultModulesFolder();
+// A module's file in a folder.
+std::wstring ModulePath(const std::wstring& folder, const contract::ModuleIdentity& identity);
+
+// Every module, Static first.
+std::vector<contract::ModuleIdentity> ModulesStaticFirst();
+
+// A run and a font cache of the benchmark's colours with an effect bound to
+// them; the effect is unbound again before they go.
+class BoundRun {
+public:
+    BoundRun(IViviFont* effect, const RunSize& size);
+    BoundRun(const BoundRun&) = delete;
+    BoundRun& operator=(const BoundRun&) = delete;
+    ~BoundRun();
+
+    // The effect's drawing area on this run.
+    SIZE Area() const;
+
+private:
+    IViviFont* effect_;
+    testsupport::TestFontCache fonts_;
+    testsupport::TestRun run_;
+};
+
+}  // namespace bench
