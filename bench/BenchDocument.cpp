@@ -35,6 +35,58 @@ public:
     void ReportUnavailable() override {}
 };
 
+constexpr COLORREF kNight = RGB(8, 10, 40);
+constexpr COLORREF kPale = RGB(200, 230, 255);
+
+struct Shape {
+    int lines;
+    int runsPerLine;
+    int points;
+};
+
+// Writes `shape` with runs of `text(run number)`, each with a clone of a
+// new object of `effect` (null: the Static effect).
+template <class Text>
+bool WriteDocument(const std::wstring& path, const CLSID* effect, Shape shape, Text&& text) {
+    BuiltInStatic statics;
+    comkit::ComPtr<IViviFont> prototype;
+    if (effect &&
+        FAILED(CoCreateInstance(*effect, nullptr, CLSCTX_INPROC_SERVER, IID_IViviFont, prototype.put_void())))
+        return false;
+
+    model::Text document;
+    document.SetBkColor(kNight);
+    for (int index = 0; index < shape.lines; ++index) {
+        auto line = document.TemplateLine().Clone();
+        for (int r = 0; r < shape.runsPerLine; ++r) {
+            auto run = std::make_unique<model::Paragraph>();
+            run->SetText(text(index * shape.runsPerLine + r));
+            run->SetPoints(shape.points);
+            run->SetColor(kPale);
+            if (prototype) {
+                comkit::ComPtr<IViviFont> clone;
+                if (FAILED(prototype->Clone(clone.put())) || !clone) return false;
+                run->SetEffect(std::move(clone));
+            }
+            line->AppendRun(std::move(run));
+        }
+        document.AppendLine(std::move(line));
+    }
+
+    winkit::FileHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    try {
+        NoHost host;
+        appkit::FileArchive archive(file.get(), appkit::Archive::Mode::Store);
+        document.Serialize(archive, host);
+        archive.Close();
+    } catch (const appkit::ArchiveError&) {
+        return false;
+    }
+    return true;
+}
+
 std::string LineText(int index) {
     wchar_t text[64];
     std::swprintf(text, 64, L"雨の日の文字列 Quillon No.%06d", index);
@@ -46,42 +98,14 @@ std::string LineText(int index) {
 const char* KindName(RunKind kind) { return kind == RunKind::Plain ? "plain" : "rain"; }
 
 bool WriteBenchDocument(const std::wstring& path, RunKind kind, int lines) {
-    BuiltInStatic statics;
-    comkit::ComPtr<IViviFont> rain;
-    if (kind == RunKind::Rain &&
-        FAILED(CoCreateInstance(contract::Identity(contract::Module::Rain).clsid, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IViviFont, rain.put_void())))
-        return false;
+    const CLSID* rain = kind == RunKind::Rain ? &contract::Identity(contract::Module::Rain).clsid : nullptr;
+    return WriteDocument(path, rain, {lines, 1, 20}, LineText);
+}
 
-    model::Text text;
-    text.SetBkColor(RGB(8, 10, 40));
-    for (int index = 0; index < lines; ++index) {
-        auto run = std::make_unique<model::Paragraph>();
-        run->SetText(LineText(index));
-        run->SetPoints(20);
-        run->SetColor(RGB(200, 230, 255));
-        if (rain) {
-            comkit::ComPtr<IViviFont> clone;
-            if (FAILED(rain->Clone(clone.put())) || !clone) return false;
-            run->SetEffect(std::move(clone));
-        }
-        auto line = text.TemplateLine().Clone();
-        line->AppendRun(std::move(run));
-        text.AppendLine(std::move(line));
-    }
-
-    winkit::FileHandle file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    try {
-        NoHost host;
-        appkit::FileArchive archive(file.get(), appkit::Archive::Mode::Store);
-        text.Serialize(archive, host);
-        archive.Close();
-    } catch (const appkit::ArchiveError&) {
-        return false;
-    }
-    return true;
+bool WriteAnimationDocument(const std::wstring& path, const CLSID* effect) {
+    const std::string text = winkit::ToAnsi(L"雨の文字 Quill", 932);
+    return WriteDocument(path, effect, {kAnimationLines, kAnimationRunsPerLine, kAnimationPoints},
+                         [&text](int) { return text; });
 }
 
 }  // namespace bench

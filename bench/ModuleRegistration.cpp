@@ -1,6 +1,9 @@
 #include "bench/ModuleRegistration.h"
 
+#include <vector>
+
 #include "comkit/ComPtr.h"
+#include "winkit/RegistryKey.h"
 
 namespace bench {
 namespace {
@@ -20,11 +23,40 @@ bool CallExport(const std::wstring& path, const char* name) {
     return done;
 }
 
+std::wstring FullPath(const std::wstring& path) {
+    std::vector<wchar_t> full(MAX_PATH);
+    const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0 || length >= full.size()) return path;
+    return std::wstring(full.data(), length);
+}
+
+// The module file registered for the class; empty when there is none.
+std::wstring RegisteredModule(const CLSID& clsid) {
+    wchar_t text[64];
+    if (!StringFromGUID2(clsid, text, 64)) return {};
+    const std::wstring name = std::wstring(L"CLSID\\") + text + L"\\InprocServer32";
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return {};
+    const winkit::RegistryKey key(opened);
+    wchar_t value[MAX_PATH] = {};
+    DWORD bytes = sizeof value - sizeof(wchar_t);
+    DWORD type = 0;
+    if (RegQueryValueExW(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &bytes) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return {};
+    return value;
+}
+
 }  // namespace
 
-ModuleRegistration::ModuleRegistration(const std::wstring& path, const CLSID& clsid) : path_(path) {
-    ready_ = Creatable(clsid);
-    if (ready_) return;
+ModuleRegistration::ModuleRegistration(const std::wstring& path, const CLSID& clsid) : path_(FullPath(path)) {
+    const std::wstring registered = RegisteredModule(clsid);
+    if (!registered.empty() && lstrcmpiW(FullPath(registered).c_str(), path_.c_str()) == 0) {
+        ready_ = Creatable(clsid);
+        return;
+    }
+    if (!registered.empty() && GetFileAttributesW(registered.c_str()) != INVALID_FILE_ATTRIBUTES)
+        previous_ = registered;
     registered_ = CallExport(path_, "DllRegisterServer");
     ready_ = registered_ && Creatable(clsid);
 }
@@ -33,6 +65,7 @@ ModuleRegistration::~ModuleRegistration() {
     if (!registered_) return;
     CoFreeUnusedLibraries();
     CallExport(path_, "DllUnregisterServer");
+    if (!previous_.empty()) CallExport(previous_, "DllRegisterServer");
 }
 
 }  // namespace bench
