@@ -118,13 +118,13 @@ void EffectInstaller::InstallAppendedEffects(const std::string& executable, HMOD
     const AppendedData appended = ScanAppendedData(image.bytes, EffectMarker(resources), DocumentMarker(resources));
     for (const AppendedEffect& effect : appended.effects)
         if (!IsClassRegistered(effect.clsid)) Queue(effect.clsid, effect.module);
-    for (Module& module : modules_) module.registered = SUCCEEDED(CallServerEntry(module.path, "DllRegisterServer"));
+    for (const Module& module : modules_) CallServerEntry(module.path, "DllRegisterServer");
 }
 
 void EffectInstaller::UninstallEffects() {
     CoFreeUnusedLibraries();
     for (const Module& module : modules_)
-        if (module.registered && IsRegisteredAt(module.clsid, module.path))
+        if (IsRegisteredAt(module.clsid, module.path))
             CallServerEntry(module.path, "DllUnregisterServer");
     for (const Module& module : modules_) DeleteFileA(module.path.c_str());
     modules_.clear();

@@ -16,9 +16,8 @@ namespace viewer {
 class EffectInstaller {
 public:
     struct Module {
-        std::string path;         // the temporary file
-        CLSID clsid;              // the class the module serves
-        bool registered = false;  // its DllRegisterServer succeeded
+        std::string path;  // the temporary file
+        CLSID clsid;       // the class the module serves
     };
 
     EffectInstaller() = default;
@@ -33,9 +32,10 @@ public:
     // registers every queued module in order. When the executable cannot be
     // read whole, nothing is registered.
     void InstallAppendedEffects(const std::string& executable, HMODULE resources);
-    // Unregisters each module that this object registered and whose class
-    // still names its file (another program may have registered the class
-    // since), then deletes every file written.
+    // Unregisters each module written out whose class names its file
+    // (another program may have registered the class since), whatever its
+    // registration answered: a failing one may have written keys before it
+    // failed. Then deletes every file written.
     void UninstallEffects();
 
     const std::vector<Module>& Modules() const { return modules_; }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/viewer/app/AppTestSupport.h"
+#include "tests/viewer/app/FailingRegistration.h"
 #include "tests/viewer/app/InstallTestSupport.h"
 #include "viewer/app/EffectInstaller.h"
 #include "viewer/core/Markers.h"
@@ -90,11 +91,10 @@ TEST_F(Installer, AppendedModulesAreRegisteredInTurnAndAJunkModuleIsNot) {
                                      resources.get());
     ASSERT_EQ(3u, installer.Modules().size());
     const std::vector<EffectInstaller::Module> modules = installer.Modules();
-    EXPECT_TRUE(modules[0].registered);  // Static, first
-    EXPECT_TRUE(modules[1].registered);
-    EXPECT_FALSE(modules[2].registered);
+    EXPECT_EQ(modules[0].path, RegisteredServer(StaticClsid()));  // Static, first
     EXPECT_EQ(rain, ReadFileBytes(modules[1].path));
     EXPECT_EQ(modules[1].path, RegisteredServer(RainClsid()));
+    EXPECT_FALSE(RegisteredServer(junk));
 
     installer.UninstallEffects();
     EXPECT_FALSE(RegisteredServer(RainClsid()));
@@ -109,10 +109,26 @@ TEST_F(Installer, AnExecutableThatCannotBeReadRegistersNothingButItsFilesStillGo
     installer.InstallAppendedEffects(missing.path(), resources.get());
     ASSERT_EQ(1u, installer.Modules().size());
     const std::string path = installer.Modules()[0].path;
-    EXPECT_FALSE(installer.Modules()[0].registered);
     EXPECT_FALSE(RegisteredServer(StaticClsid()));
 
     installer.UninstallEffects();
+    EXPECT_FALSE(Exists(path));
+}
+
+// A module whose DllRegisterServer fails after it wrote its class's keys
+// leaves none behind: its file is gone at exit, and no key may name it.
+TEST_F(Installer, AModuleWhoseRegistrationFailedHalfWayIsUnregisteredAtExitToo) {
+    const std::string failing = ReadFileBytes(WindowsPath(FAILING_REGISTRATION_MODULE_PATH));
+    ASSERT_FALSE(failing.empty());
+    EffectInstaller installer;
+    installer.InstallAppendedEffects(Executable(EffectEntry(EffectMarker(), kFailingRegistrationClsid, failing)),
+                                     resources.get());
+    ASSERT_EQ(1u, installer.Modules().size());
+    const std::string path = installer.Modules()[0].path;
+    ASSERT_EQ(path, RegisteredServer(kFailingRegistrationClsid)) << "its registration wrote the keys";
+
+    installer.UninstallEffects();
+    EXPECT_FALSE(RegisteredServer(kFailingRegistrationClsid));
     EXPECT_FALSE(Exists(path));
 }
 
