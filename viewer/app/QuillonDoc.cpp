@@ -31,6 +31,12 @@ bool CQuillonDoc::OnNewDocument() {
 }
 
 void CQuillonDoc::Serialize(appkit::Archive& archive) {
+    if (archive.IsStoring()) {
+        m_pText->Serialize(archive, CatalogueRecordHost::Instance());
+        m_selection.Clear();
+        UpdateAllViews(nullptr);
+        return;
+    }
     auto text = std::make_unique<model::Text>();
     text->Serialize(archive, CatalogueRecordHost::Instance());
     InstallText(std::move(text));

@@ -20,9 +20,11 @@ public:
 
     // An empty text, then the document appended to the viewer's executable.
     bool OnNewDocument() override;
-    // Reads one text record. The current text stays on screen while the
-    // record is read (a message box of the reader may let the views paint)
-    // and is replaced only by a record read to its end.
+    // Loading reads one text record. The current text stays on screen while
+    // the record is read (a message box of the reader may let the views
+    // paint) and is replaced only by a record read to its end. Storing writes
+    // the current text as one record. Either way the selection is cleared
+    // and the views are reset.
     void Serialize(appkit::Archive& archive) override;
     bool OnCmdMsg(UINT id, appkit::CommandCall& call) override;
 

@@ -3,6 +3,7 @@
 // and view. Documents appended to other viewer executables.
 #include <gtest/gtest.h>
 
+#include "appkit/MemoryArchive.h"
 #include "tests/support/Canvas.h"
 #include "tests/viewer/app/AppTestSupport.h"
 #include "viewer/app/EmbeddedDocument.h"
@@ -111,6 +112,25 @@ TEST_F(Opening, TheViewKeepsPaintingWhileTheReadersMessageIsUp) {
     EXPECT_TRUE(Open(file.path()));
     EXPECT_EQ(4, ticksDuringMessage);  // the shown text, whole
     EXPECT_EQ(2, Doc().GetText().LineCount());
+}
+
+// Storing, as the framework's save would: the text shown is written whole as
+// one record, which reads back as the same text, and stays shown.
+TEST_F(Opening, StoringWritesTheShownTextAsOneRecord) {
+    model::Text& shown = Doc().GetText();
+    Doc().Selection().Set({0, 0}, {2, 1});
+    appkit::MemoryArchive stored;
+    Doc().Serialize(stored);
+    stored.Flush();
+    EXPECT_EQ(RecordOf(shown), stored.Bytes());
+    EXPECT_EQ(&shown, &Doc().GetText());
+    EXPECT_FALSE(Doc().Selection().IsActive());
+
+    ScratchFile file(AsString(stored.Bytes()));
+    Show(StaticText(1));
+    ASSERT_TRUE(Open(file.path()));
+    EXPECT_EQ(3, Doc().GetText().LineCount());
+    EXPECT_EQ(stored.Bytes(), RecordOf(Doc().GetText()));
 }
 
 // A viewer executable: some bytes of its own, then what is appended.
