@@ -1,10 +1,15 @@
 // The commands of the view: which are enabled, and save as text (the whole
-// text or the selection).
+// text or the selection). The About box.
 #include <gtest/gtest.h>
+
+#include <cwchar>
+#include <string>
 
 #include "appkit/framework/FrameworkIds.h"
 #include "tests/viewer/app/AppTestSupport.h"
+#include "viewer/app/QuillonAbout.h"
 #include "viewer/app/ViewerIds.h"
+#include "winkit/GdiHandles.h"
 
 namespace apptest {
 namespace {
@@ -95,6 +100,42 @@ TEST_F(SaveAsText, AFileThatCannotBeCreatedIsToldAndNothingElseHappens) {
     DialogAnswer none(std::nullopt);
     Command(ID_SAVE_AS_TEXT);
     EXPECT_TRUE(cancelled.boxes.empty());
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+// The maker's notice fits its control whole, wrapped at its words, in the
+// dialog's font and in either of the documents' faces at that size.
+TEST(AboutBox, TheNoticeShowsWholeInTheDocumentsFaces) {
+    viewer::QuillonAbout about;
+    ASSERT_TRUE(about.Create());
+    HWND notice = nullptr;
+    for (HWND child = GetWindow(about.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (WindowText(child).starts_with(L"Copyright")) notice = child;
+    ASSERT_NE(nullptr, notice);
+    const std::wstring text = WindowText(notice);
+    RECT room{};
+    GetClientRect(notice, &room);
+    LOGFONTW dialogFont{};
+    ASSERT_NE(0, GetObjectW(reinterpret_cast<HFONT>(SendMessageW(notice, WM_GETFONT, 0, 0)), sizeof dialogFont,
+                            &dialogFont));
+    const wchar_t* const dialogFace = dialogFont.lfFaceName;
+    for (const wchar_t* face : {dialogFace, L"ＭＳ Ｐゴシック", L"ＭＳ ゴシック"}) {
+        LOGFONTW logFont = dialogFont;
+        std::wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
+        const winkit::Font font(CreateFontIndirectW(&logFont));
+        winkit::ScreenDC screen;
+        winkit::Selection selected(screen.get(), font.get());
+        RECT needed{0, 0, room.right, 0};
+        DrawTextW(screen.get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+        EXPECT_LE(needed.right, room.right) << face << ": a word wider than the control";
+        EXPECT_LE(needed.bottom, room.bottom) << face << ": lines below the control";
+        EXPECT_GT(needed.bottom, 0);
+    }
 }
 
 }  // namespace
