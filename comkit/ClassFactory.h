@@ -7,6 +7,7 @@
 #include <new>
 
 #include "comkit/ComObject.h"
+#include "comkit/NoThrow.h"
 
 namespace comkit {
 
@@ -17,12 +18,15 @@ public:
         if (!out) return E_POINTER;
         *out = nullptr;
         if (outer) return CLASS_E_NOAGGREGATION;
-        auto* object = new (std::nothrow) Object;
-        if (!object) return E_OUTOFMEMORY;
-        object->AddRef();
-        const HRESULT hr = object->QueryInterface(iid, out);
-        object->Release();
-        return hr;
+        // A constructor that allocates may still throw.
+        return Guarded([&] {
+            auto* object = new (std::nothrow) Object;
+            if (!object) return E_OUTOFMEMORY;
+            object->AddRef();
+            const HRESULT hr = object->QueryInterface(iid, out);
+            object->Release();
+            return hr;
+        });
     }
     STDMETHODIMP LockServer(BOOL lock) override {
         if (lock)

@@ -1,25 +1,10 @@
-// No C++ exception may cross a COM method: the caller is another module, often
-// not C++ at all, and an exception reaching it would end the host process.
-// What the standard library throws (memory running out, above all) ends the
-// call with a failure instead.
+// Effects end their COM methods through the same guard as the hosts.
 #pragma once
 
-#include <objbase.h>
-
-#include <exception>
-#include <new>
+#include "comkit/NoThrow.h"
 
 namespace effectbase {
 
-template <class Body>
-HRESULT Guarded(Body&& body) noexcept {
-    try {
-        return body();
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    } catch (const std::exception&) {
-        return E_FAIL;
-    }
-}
+using comkit::Guarded;
 
 }  // namespace effectbase

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <tuple>
 
+#include "comkit/NoThrow.h"
+
 namespace model {
 
 bool FontKeyLess::operator()(const tagPassLOGFONT& a, const tagPassLOGFONT& b) const {
@@ -23,14 +25,17 @@ STDMETHODIMP FontManager::GetFontIndirect(tagPassLOGFONT* logFont, HFONT* font) 
     std::memset(key.lfFaceName, 0, sizeof key.lfFaceName);
     std::memcpy(key.lfFaceName, logFont->lfFaceName, strnlen(logFont->lfFaceName, sizeof key.lfFaceName - 1));
 
-    auto found = cache_.lower_bound(key);
-    if (found == cache_.end() || cache_.key_comp()(key, found->first)) {
-        LOGFONTA description;
-        std::memcpy(&description, &key, sizeof description);
-        found = cache_.emplace_hint(found, key, winkit::Font(CreateFontIndirectA(&description)));
-    }
-    *font = found->second.get();
-    return S_OK;
+    // A new entry of the cache allocates.
+    return comkit::Guarded([&] {
+        auto found = cache_.lower_bound(key);
+        if (found == cache_.end() || cache_.key_comp()(key, found->first)) {
+            LOGFONTA description;
+            std::memcpy(&description, &key, sizeof description);
+            found = cache_.emplace_hint(found, key, winkit::Font(CreateFontIndirectA(&description)));
+        }
+        *font = found->second.get();
+        return S_OK;
+    });
 }
 
 }  // namespace model

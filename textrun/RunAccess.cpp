@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "comkit/NoThrow.h"
 #include "comkit/TaskMem.h"
 #include "textrun/Cp932.h"
 #include "textrun/RunShared.h"
@@ -17,10 +18,13 @@ HRESULT Length(std::string_view text, int* length) {
 
 HRESULT GetString(std::string_view text, short** out) {
     if (!out) return E_POINTER;
-    std::wstring wide = cp932::ToWide(text);
-    wide.resize(std::min(wide.size(), static_cast<std::size_t>(cp932::CharCount(text))));
-    *out = comkit::CopyToTaskMem(wide);
-    return *out ? S_OK : E_OUTOFMEMORY;
+    *out = nullptr;
+    return comkit::Guarded([&] {
+        std::wstring wide = cp932::ToWide(text);
+        wide.resize(std::min(wide.size(), static_cast<std::size_t>(cp932::CharCount(text))));
+        *out = comkit::CopyToTaskMem(wide);
+        return *out ? S_OK : E_OUTOFMEMORY;
+    });
 }
 
 HRESULT GetCharactor(std::string_view text, int index, short* character) {
@@ -28,13 +32,15 @@ HRESULT GetCharactor(std::string_view text, int index, short* character) {
     *character = 0;
     const std::size_t at = cp932::CharToByte(text, index);
     if (at >= text.size()) return S_OK;
-    if (cp932::CharSize(text, at) == 2) {
+    if (cp932::CharSize(text, at) == 1) {
+        *character = static_cast<short>(static_cast<unsigned char>(text[at]));
+        return S_OK;
+    }
+    return comkit::Guarded([&] {
         const std::wstring unit = cp932::ToWide(text.substr(at, 2));
         if (!unit.empty()) *character = static_cast<short>(unit.front());
-    } else {
-        *character = static_cast<short>(static_cast<unsigned char>(text[at]));
-    }
-    return S_OK;
+        return S_OK;
+    });
 }
 
 LOGFONTA LogFontAt(int fontIndex, LONG height) {

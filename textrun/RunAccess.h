@@ -1,6 +1,7 @@
 // What every host run answers through IParagraphAccess, from its multibyte
 // text and its entry in the installed-font table, so that the viewer's runs
-// and the web-page control's run read the same.
+// and the web-page control's run read the same. Memory running out ends an
+// answer with E_OUTOFMEMORY, never with an exception.
 #pragma once
 
 #include <windows.h>
