@@ -66,8 +66,19 @@ std::optional<std::wstring> ModuleFileName(std::wstring_view codeBase) {
     if (name.empty() || name == L"." || name == L"..") return std::nullopt;
     if (!std::all_of(name.begin(), name.end(), IsFileNameCharacter)) return std::nullopt;
     if (name.back() == L'.' || name.back() == L' ') return std::nullopt;
+    // Without an extension the loader looks for "<name>.dll" instead.
+    if (name.find(L'.') == std::wstring_view::npos) return std::nullopt;
     if (IsDeviceName(name)) return std::nullopt;
     return std::wstring(name);
+}
+
+std::optional<std::wstring> ModuleTarget(std::wstring_view folder, std::wstring_view codeBase) {
+    const auto name = ModuleFileName(codeBase);
+    if (!name) return std::nullopt;
+    std::wstring path = JoinPath(folder, *name);
+    // COM loads a server only by a path shorter than MAX_PATH.
+    if (path.size() >= MAX_PATH) return std::nullopt;
+    return path;
 }
 
 bool CreateFolderChain(std::wstring folder) {

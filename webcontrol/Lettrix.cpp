@@ -1,7 +1,9 @@
 #include "webcontrol/Lettrix.h"
 
+#include <array>
 #include <clocale>
 
+#include "comkit/NoThrow.h"
 #include "textrun/Cp932.h"
 #include "webcontrol/DownloadTarget.h"
 #include "webcontrol/Notice.h"
@@ -44,56 +46,79 @@ HRESULT Copy(std::wstring_view text, BSTR* out) {
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-std::wstring ClsidText(const CLSID& clsid) {
-    wchar_t text[40] = L"";
-    StringFromGUID2(clsid, text, 40);
+// In registry form, terminated.
+std::array<wchar_t, 40> ClsidText(const CLSID& clsid) {
+    std::array<wchar_t, 40> text{};
+    StringFromGUID2(clsid, text.data(), static_cast<int>(text.size()));
     return text;
 }
+
+// Counts the applications under way, however one ends.
+class Nesting {
+public:
+    explicit Nesting(int& depth) : depth_(++depth) {}
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+    ~Nesting() { --depth_; }
+
+private:
+    int& depth_;
+};
 
 }  // namespace
 
 Lettrix::Lettrix() : DualControl(CLSID_Lettrix, kMiscStatus, kProperties) {
     std::setlocale(LC_ALL, "Japanese");
-    downloader_ = ModuleDownloader::Create();
-    if (!downloader_) NoticeNoDownloader();
     run_.SetSize(36);
     run_.SetColor(RGB(255, 255, 255));
     run_.SetBkColor(RGB(0, 0, 0));
 }
 
 Lettrix::~Lettrix() {
-    if (downloader_) downloader_->Abandon();
+    if (download_) download_->Abandon();
+}
+
+template <class Body>
+HRESULT Lettrix::Put(Body&& body) {
+    const auto alive = KeepAlive();
+    return comkit::Guarded([&] {
+        body();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP Lettrix::put_Text(BSTR text) {
-    text_ = View(text);
-    SetDirty();
-    FireViewChange();
-    // The run shows the new text at once, not only after another property's put.
-    ApplyProperties(0);
-    return S_OK;
+    return Put([&] {
+        text_ = View(text);
+        SetDirty();
+        FireViewChange();
+        // The run shows the new text at once, not only after another property's put.
+        ApplyProperties(0);
+    });
 }
 
 STDMETHODIMP Lettrix::get_Text(BSTR* text) { return Copy(text_, text); }
 
-STDMETHODIMP Lettrix::get_ViviFontCLSID(BSTR* clsid) { return Copy(ClsidText(clsid_), clsid); }
+STDMETHODIMP Lettrix::get_ViviFontCLSID(BSTR* clsid) { return Copy(ClsidText(clsid_).data(), clsid); }
 
 STDMETHODIMP Lettrix::put_ViviFontCLSID(BSTR clsid) {
-    const std::wstring text(View(clsid));
-    if (FAILED(CLSIDFromString(text.c_str(), &clsid_))) {
-        clsid_ = CLSID_NULL;
-        NoticeInvalidClsid(text);
-    }
-    ApplyProperties(kApplyEffect);
-    return S_OK;
+    return Put([&] {
+        const std::wstring text(View(clsid));
+        if (FAILED(CLSIDFromString(text.c_str(), &clsid_))) {
+            clsid_ = CLSID_NULL;
+            NoticeInvalidClsid(text);
+        }
+        ApplyProperties(kApplyEffect);
+    });
 }
 
 STDMETHODIMP Lettrix::get_ViviFontCodeBase(BSTR* address) { return Copy(codeBase_, address); }
 
 STDMETHODIMP Lettrix::put_ViviFontCodeBase(BSTR address) {
-    codeBase_ = View(address);
-    ApplyProperties(kApplyCodeBase);
-    return S_OK;
+    return Put([&] {
+        codeBase_ = View(address);
+        ApplyProperties(kApplyCodeBase);
+    });
 }
 
 STDMETHODIMP Lettrix::get_StaticFontSize(short* size) {
@@ -103,39 +128,46 @@ STDMETHODIMP Lettrix::get_StaticFontSize(short* size) {
 }
 
 STDMETHODIMP Lettrix::put_StaticFontSize(short size) {
-    size_ = size;
-    ApplyProperties(kApplySize);
-    return S_OK;
+    return Put([&] {
+        size_ = size;
+        ApplyProperties(kApplySize);
+    });
 }
 
 STDMETHODIMP Lettrix::get_StaticFontName(BSTR* face) { return Copy(faceName_, face); }
 
 STDMETHODIMP Lettrix::put_StaticFontName(BSTR face) {
-    faceName_ = View(face);
-    ApplyProperties(kApplyFace);
-    return S_OK;
+    return Put([&] {
+        faceName_ = View(face);
+        ApplyProperties(kApplyFace);
+    });
 }
 
-STDMETHODIMP Lettrix::get_ViviFontProperty(BSTR* text) { return Copy(propertyText_.value_or(L"NOTPROPERTY"), text); }
+STDMETHODIMP Lettrix::get_ViviFontProperty(BSTR* text) {
+    return Copy(propertyText_ ? std::wstring_view(*propertyText_) : std::wstring_view(L"NOTPROPERTY"), text);
+}
 
 STDMETHODIMP Lettrix::put_ViviFontProperty(BSTR text) {
-    propertyText_ = std::wstring(View(text));
-    record_ = DecodeBase64(winkit::ToAnsi(*propertyText_));
-    ApplyProperties(kApplyProperty);
-    return S_OK;
+    return Put([&] {
+        propertyText_ = std::wstring(View(text));
+        record_ = DecodeBase64(winkit::ToAnsi(*propertyText_));
+        ApplyProperties(kApplyProperty);
+    });
 }
 
 void Lettrix::ApplyProperties(unsigned flags) {
-    ++applying_;
-    if (!downloading_ && (flags & (kApplyEffect | kApplyCodeBase))) CreateViviFont();
-    if (run_.Effect() && (flags & kApplyProperty)) LoadViviFontProperty();
-    if (flags & kApplyFace) run_.SetFaceName(winkit::ToAnsi(faceName_).c_str());
-    if (flags & kApplySize) run_.SetSize(size_);
-    TakeAmbientColours();
-    run_.ClearText();
-    run_.InsertText(winkit::ToAnsi(text_, model::cp932::kCodePage), 0);
-    UpdateExtent();
-    if (--applying_ == 0 && std::exchange(completionPending_, false)) CompleteDownload();
+    {
+        const Nesting nesting(applying_);
+        if (!downloading_ && (flags & (kApplyEffect | kApplyCodeBase))) CreateViviFont();
+        if (run_.Effect() && (flags & kApplyProperty)) LoadViviFontProperty();
+        if (flags & kApplyFace) run_.SetFaceName(winkit::ToAnsi(faceName_).c_str());
+        if (flags & kApplySize) run_.SetSize(size_);
+        TakeAmbientColours();
+        run_.ClearText();
+        run_.InsertText(winkit::ToAnsi(text_, model::cp932::kCodePage), 0);
+        UpdateExtent();
+    }
+    if (applying_ == 0 && std::exchange(completionPending_, false)) CompleteDownload();
 }
 
 void Lettrix::CreateViviFont() {
@@ -185,18 +217,29 @@ void Lettrix::UpdateExtent() {
     SetExtentHimetric({MulDiv(area.cx, 2540, dpiX), MulDiv(area.cy, 2540, dpiY)});
 }
 
+// Addresses whose module could not be loaded from the folder are refused
+// before anything is fetched.
 bool Lettrix::StartModuleDownload() {
-    if (downloading_ || !downloader_) return false;
-    if (!downloadsTried_.insert(codeBase_ + L"\n" + ClsidText(clsid_)).second) return false;
-    const auto name = ModuleFileName(codeBase_);
+    if (downloading_) return false;
+    if (!downloadsTried_.insert(codeBase_ + L"\n" + ClsidText(clsid_).data()).second) return false;
     const std::wstring folder = SharedModuleFolder();
-    if (!name || !CreateFolderChain(folder)) return false;
+    const auto target = ModuleTarget(folder, codeBase_);
+    if (!target || !CreateFolderChain(folder)) return false;
+    download_ = ModuleDownloader::Create();
+    if (!download_) {
+        NoticeNoDownloader();
+        return false;
+    }
     downloading_ = true;
-    if (!downloader_->Start(codeBase_, JoinPath(folder, *name), this)) downloading_ = false;
+    if (!download_->Start(codeBase_, *target, this)) {
+        downloading_ = false;
+        download_.reset();
+    }
     return downloading_;
 }
 
 void Lettrix::OnModuleDownloaded() {
+    download_.reset();
     if (applying_ > 0) {
         completionPending_ = true;
         return;
@@ -207,6 +250,7 @@ void Lettrix::OnModuleDownloaded() {
 // The new effect also gets the page's settings: the visit that had to
 // download the module shows them as every later visit does.
 void Lettrix::CompleteDownload() {
+    const auto alive = KeepAlive();
     downloading_ = false;
     ApplyProperties(kApplyEffect | kApplyProperty);
     RequestNewObjectLayout();

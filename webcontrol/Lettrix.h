@@ -1,7 +1,10 @@
 // Lettrix: the web-page control. It shows one run of text drawn and animated
 // by one effect, all set through the page's properties; when the effect's
 // module is missing and the page gave its address, it downloads the module
-// into the shared folder, registers it and tries again.
+// into the shared folder, registers it and tries again. The page, its script
+// and the server behind its addresses are untrusted: a put may show a
+// message box whose loop lets the page release the control, so every put and
+// every completion keeps the control alive until it returns.
 #pragma once
 
 #include <optional>
@@ -58,6 +61,9 @@ private:
     bool StartModuleDownload();
     void OnModuleDownloaded() override;
     void CompleteDownload();
+    // A put: the control is kept alive throughout and nothing is thrown out.
+    template <class Body>
+    HRESULT Put(Body&& body);
     void Tick(HWND window);
     void MouseHeard();
 
@@ -72,7 +78,8 @@ private:
     std::optional<std::wstring> propertyText_;
     ControlParagraph run_;
     bool downloading_ = false;
-    comkit::ComPtr<ModuleDownloader> downloader_;
+    // The download running, if any; each download has a downloader of its own.
+    comkit::ComPtr<ModuleDownloader> download_;
     // Code base and class of every download started: each is tried once.
     std::set<std::wstring> downloadsTried_;
     // A download that ends while properties are being applied (file:

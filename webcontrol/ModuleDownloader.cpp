@@ -6,7 +6,8 @@
 #include <cwctype>
 #include <new>
 
-#include "comkit/ModuleState.h"
+#include "comkit/NoThrow.h"
+#include "webcontrol/ModuleImage.h"
 #include "webcontrol/ModuleRegistration.h"
 
 namespace netrune {
@@ -34,23 +35,19 @@ long long ContentLength(const wchar_t* headers) {
 
 }  // namespace
 
-ModuleDownloader::ModuleDownloader() { comkit::ModuleState::ObjectCreated(); }
-
 ModuleDownloader::~ModuleDownloader() {
     if (file_) {
         file_.reset();
         DeleteFileW(partPath_.c_str());
     }
-    comkit::ModuleState::ObjectDestroyed();
 }
 
 comkit::ComPtr<ModuleDownloader> ModuleDownloader::Create() {
-    auto* downloader = new (std::nothrow) ModuleDownloader;
-    return comkit::ComPtr<ModuleDownloader>(downloader);
+    return comkit::ComPtr<ModuleDownloader>(new (std::nothrow) ModuleDownloader);
 }
 
 bool ModuleDownloader::Start(const std::wstring& address, const std::wstring& target, DownloadOwner* owner) {
-    if (running_) return false;
+    if (std::exchange(started_, true)) return false;
     const std::size_t cut = target.find_last_of(L'\\');
     const std::wstring folder = cut == std::wstring::npos ? L"." : target.substr(0, cut);
     wchar_t part[MAX_PATH];
@@ -64,11 +61,6 @@ bool ModuleDownloader::Start(const std::wstring& address, const std::wstring& ta
     }
     target_ = target;
     owner_ = owner;
-    total_ = 0;
-    announcedSoFar_ = 0;
-    announced_ = -1;
-    status_ = 0;
-    failed_ = false;
     running_ = true;
     buffer_.resize(kChunk);
 
@@ -91,29 +83,16 @@ bool ModuleDownloader::Start(const std::wstring& address, const std::wstring& ta
 
 void ModuleDownloader::Abandon() {
     owner_ = nullptr;
-    if (binding_) binding_->Abort();
+    if (running_) Cancel();
+}
+
+void ModuleDownloader::Cancel() {
+    const comkit::ComPtr<ModuleDownloader> self(this);
+    failed_ = true;
+    // The binding may report its end at once, which finishes the download
+    // and lets the binding go.
+    if (const comkit::ComPtr<IBinding> binding = binding_) binding->Abort();
     if (running_) Finish(false);
-}
-
-STDMETHODIMP ModuleDownloader::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IBindStatusCallback))
-        *out = static_cast<IBindStatusCallback*>(this);
-    else if (IsEqualIID(iid, IID_IHttpNegotiate))
-        *out = static_cast<IHttpNegotiate*>(this);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) ModuleDownloader::AddRef() { return ++references_; }
-
-STDMETHODIMP_(ULONG) ModuleDownloader::Release() {
-    const ULONG remaining = --references_;
-    if (remaining == 0) delete this;
-    return remaining;
 }
 
 STDMETHODIMP ModuleDownloader::OnStartBinding(DWORD, IBinding* binding) {
@@ -128,19 +107,32 @@ STDMETHODIMP ModuleDownloader::GetPriority(LONG* priority) {
 }
 
 STDMETHODIMP ModuleDownloader::OnLowResource(DWORD) { return S_OK; }
-STDMETHODIMP ModuleDownloader::OnProgress(ULONG, ULONG, ULONG, LPCWSTR) { return S_OK; }
+
+// Every redirect the platform follows is announced here; a chain longer than
+// any real server needs is a loop.
+STDMETHODIMP ModuleDownloader::OnProgress(ULONG, ULONG, ULONG status, LPCWSTR) {
+    if (status != BINDSTATUS_REDIRECTING || !running_) return S_OK;
+    const comkit::ComPtr<ModuleDownloader> self(this);
+    return comkit::Guarded([&] {
+        if (++redirects_ > kMaxRedirects) Cancel();
+        return S_OK;
+    });
+}
 
 // A binding that ends well without a last-data notification (Wine's file:
 // protocol sends none) is complete when every byte it announced was read;
 // one that ends with an error is not.
 STDMETHODIMP ModuleDownloader::OnStopBinding(HRESULT result, LPCWSTR) {
-    if (running_) {
-        if (FAILED(result)) failed_ = true;
-        ReadAvailable();
-        Finish(SUCCEEDED(result) && total_ == announcedSoFar_);
-    }
-    Unbind();
-    return S_OK;
+    const comkit::ComPtr<ModuleDownloader> self(this);
+    return comkit::Guarded([&] {
+        if (running_) {
+            if (FAILED(result)) failed_ = true;
+            ReadAvailable();
+            if (running_) Finish(SUCCEEDED(result) && total_ == announcedSoFar_);
+        }
+        Unbind();
+        return S_OK;
+    });
 }
 
 void ModuleDownloader::Unbind() {
@@ -152,7 +144,10 @@ void ModuleDownloader::Unbind() {
 
 STDMETHODIMP ModuleDownloader::GetBindInfo(DWORD* flags, BINDINFO* info) {
     if (!flags || !info || info->cbSize == 0) return E_INVALIDARG;
-    *flags = BINDF_ASYNCHRONOUS | BINDF_ASYNCSTORAGE | BINDF_GETNEWESTVERSION | BINDF_NOWRITECACHE;
+    // Pulled, not pushed: the platform then reads no further ahead than this
+    // object does, and keeps no copy of the body in its cache (Wine writes
+    // a pushed body into its cache, bounds and BINDF_NOWRITECACHE aside).
+    *flags = BINDF_ASYNCHRONOUS | BINDF_ASYNCSTORAGE | BINDF_GETNEWESTVERSION | BINDF_NOWRITECACHE | BINDF_PULLDATA;
     // Only as many bytes as the caller's structure says it has.
     const DWORD size = info->cbSize;
     std::memset(info, 0, std::min<std::size_t>(size, sizeof *info));
@@ -162,25 +157,32 @@ STDMETHODIMP ModuleDownloader::GetBindInfo(DWORD* flags, BINDINFO* info) {
 
 STDMETHODIMP ModuleDownloader::OnDataAvailable(DWORD flags, DWORD size, FORMATETC*, STGMEDIUM* medium) {
     if (!running_) return S_OK;
-    announcedSoFar_ = size;
-    if (!stream_ && medium && medium->tymed == TYMED_ISTREAM) stream_ = comkit::ComPtr<IStream>(medium->pstm);
-    ReadAvailable();
-    if (flags & BSCF_LASTDATANOTIFICATION) Finish(true);
-    return S_OK;
+    const comkit::ComPtr<ModuleDownloader> self(this);
+    return comkit::Guarded([&] {
+        announcedSoFar_ = size;
+        if (!stream_ && medium && medium->tymed == TYMED_ISTREAM) stream_ = comkit::ComPtr<IStream>(medium->pstm);
+        ReadAvailable();
+        if (running_ && (flags & BSCF_LASTDATANOTIFICATION)) Finish(true);
+        return S_OK;
+    });
 }
 
+// Everything the stream has for now, not one read per notification. A
+// download that cannot go on is cut off at once: a body beyond the bound, a
+// failed write or read.
 void ModuleDownloader::ReadAvailable() {
-    if (!stream_) return;
-    // Everything the stream has for now, not one read per notification.
-    for (;;) {
+    while (stream_ && running_ && !failed_) {
         ULONG read = 0;
         const HRESULT hr = stream_->Read(buffer_.data(), static_cast<ULONG>(buffer_.size()), &read);
-        if (read > 0) {
-            DWORD written = 0;
-            if (!WriteFile(file_.get(), buffer_.data(), read, &written, nullptr) || written != read) failed_ = true;
-            total_ += read;
+        DWORD written = 0;
+        const bool stored = read == 0 || (total_ + read <= kMaxModuleBytes &&
+                                          WriteFile(file_.get(), buffer_.data(), read, &written, nullptr) &&
+                                          written == read);
+        total_ += read;
+        if (!stored || (FAILED(hr) && hr != E_PENDING)) {
+            Cancel();
+            return;
         }
-        if (FAILED(hr)) failed_ = failed_ || hr != E_PENDING;
         if (hr != S_OK || read == 0) return;
     }
 }
@@ -195,7 +197,8 @@ void ModuleDownloader::Finish(bool lastData) {
     running_ = false;
     stream_.reset();
     file_.reset();
-    const bool keep = lastData && Whole() && MoveFileExW(partPath_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING);
+    const bool keep = lastData && Whole() && IsWholeModuleFile(partPath_) &&
+                      MoveFileExW(partPath_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING);
     if (keep) {
         RegisterModuleFile(target_);
     } else {

@@ -17,11 +17,7 @@ struct Library {
 }  // namespace
 
 HRESULT RegisterModuleFile(const std::wstring& path) {
-    // Without a dot in the file name the loader would look for "<name>.dll";
-    // a trailing dot tells it the name has no extension.
-    const std::size_t name = path.find_last_of(L'\\') + 1;
-    const bool hasExtension = path.find(L'.', name) != std::wstring::npos;
-    const Library library(hasExtension ? path : path + L'.');
+    const Library library(path);
     if (!library.handle) return HRESULT_FROM_WIN32(GetLastError());
     using Entry = HRESULT(STDAPICALLTYPE*)();
     const auto registerServer = reinterpret_cast<Entry>(

@@ -7,9 +7,9 @@
 
 namespace netrune {
 
-// Loads the file by its full path (a name without an extension stays that
-// name), calls DllRegisterServer and unloads it. Its result, or the failure
-// to load or to find the entry point.
+// Loads the file by its full path (its name has an extension, so the loader
+// takes the name as it is), calls DllRegisterServer and unloads it. Its
+// result, or the failure to load or to find the entry point.
 HRESULT RegisterModuleFile(const std::wstring& path);
 
 }  // namespace netrune

@@ -4,6 +4,9 @@
 
 #include <cstdio>
 
+#include "textrun/Cp932.h"
+#include "winkit/AnsiText.h"
+
 namespace netrune {
 namespace {
 
@@ -19,16 +22,24 @@ NoticeSink* g_sink = &g_messageBox;
 
 constexpr wchar_t kEffectCaption[] = L"ViviFont Failed";
 
-// A page's text inside a message is cut to a bounded length.
-constexpr std::size_t kMessageUnits = 127;
+// A message holding a page's text is ANSI text in a buffer of 128 bytes.
+constexpr std::size_t kMessageBytes = 127;
+
+// At most that many bytes of code page 932, never half a character.
+std::wstring CutToBytes(const std::wstring& message, std::size_t bytes) {
+    namespace cp932 = model::cp932;
+    const std::string ansi = winkit::ToAnsi(message, cp932::kCodePage);
+    std::size_t end = 0;
+    while (end < ansi.size() && end + cp932::CharSize(ansi, end) <= bytes) end += cp932::CharSize(ansi, end);
+    return winkit::ToWide(std::string_view(ansi).substr(0, end), cp932::kCodePage);
+}
 
 }  // namespace
 
 void SetNoticeSink(NoticeSink* sink) { g_sink = sink ? sink : &g_messageBox; }
 
 void NoticeInvalidClsid(const std::wstring& text) {
-    std::wstring message = L"指定されたCLSID(" + text + L")は不正です\n";
-    if (message.size() > kMessageUnits) message.resize(kMessageUnits);
+    const std::wstring message = CutToBytes(L"指定されたCLSID(" + text + L")は不正です\n", kMessageBytes);
     g_sink->Show(message, kEffectCaption, MB_OK | MB_ICONINFORMATION);
 }
 

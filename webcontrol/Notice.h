@@ -23,7 +23,7 @@ void SetNoticeSink(NoticeSink* sink);
 void NoticeInvalidClsid(const std::wstring& text);
 // The effect could not be created and no download was started.
 void NoticeCreationFailed(const CLSID& clsid, HRESULT failure);
-// The control's downloader could not be made.
+// A downloader could not be made.
 void NoticeNoDownloader();
 
 }  // namespace netrune

@@ -147,6 +147,10 @@ protected:
     // Asks for a repaint: the window's when there is one, else the view sinks'.
     void FireViewChange();
     void RequestNewObjectLayout();
+    // A reference for the caller's scope. Whatever the control calls out to (the
+    // container, a page's script, an effect, a message box's message loop) may
+    // let go of the control meanwhile; the control must outlive the call.
+    ComPtr<IUnknown> KeepAlive() { return ComPtr<IUnknown>(static_cast<IOleObject*>(this)); }
 
 private:
     LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;

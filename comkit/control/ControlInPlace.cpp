@@ -59,6 +59,7 @@ HRESULT Control::InPlaceActivate(LONG verb, const RECT* position) {
 
 STDMETHODIMP Control::InPlaceDeactivate() {
     if (!inPlaceSite_) return S_OK;
+    const auto alive = KeepAlive();
     UIDeactivate();
     if (window_) DestroyWindow(window_);
     const ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_);
@@ -68,6 +69,7 @@ STDMETHODIMP Control::InPlaceDeactivate() {
 
 STDMETHODIMP Control::UIDeactivate() {
     if (!uiActive_ || !inPlaceSite_) return S_OK;
+    const auto alive = KeepAlive();
     uiActive_ = false;
     WindowContext context;
     if (context.Fetch(inPlaceSite_.get())) context.SetActiveObject(nullptr);
@@ -115,6 +117,7 @@ LRESULT Control::OnMessage(HWND, UINT, WPARAM, LPARAM, bool& handled) {
 }
 
 LRESULT Control::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    const auto alive = KeepAlive();
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);

@@ -17,6 +17,7 @@ STDMETHODIMP Control::GetClientSite(IOleClientSite** site) {
 STDMETHODIMP Control::SetHostNames(LPCOLESTR, LPCOLESTR) { return S_OK; }
 
 STDMETHODIMP Control::Close(DWORD) {
+    const auto alive = KeepAlive();
     InPlaceDeactivate();
     if (oleAdvise_) oleAdvise_->SendOnClose();
     return S_OK;
@@ -37,6 +38,7 @@ STDMETHODIMP Control::GetClipboardData(DWORD, IDataObject** data) {
 }
 
 STDMETHODIMP Control::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND, LPCRECT position) {
+    const auto alive = KeepAlive();
     if (site && !clientSite_) SetClientSite(site);
     switch (verb) {
     case OLEIVERB_PRIMARY:
@@ -66,6 +68,7 @@ STDMETHODIMP Control::GetUserType(DWORD form, LPOLESTR* type) { return OleRegGet
 STDMETHODIMP Control::SetExtent(DWORD aspect, SIZEL* size) {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!size) return E_POINTER;
+    const auto alive = KeepAlive();
     extent_ = *size;
     SetDirty();
     FireViewChange();

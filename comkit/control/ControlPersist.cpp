@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "comkit/NoThrow.h"
+
 namespace comkit {
 namespace {
 
@@ -118,17 +120,21 @@ STDMETHODIMP Control::InitNew() { return S_OK; }
 
 STDMETHODIMP Control::Load(LPSTREAM stream) {
     if (!stream) return E_POINTER;
-    for (const PropertyEntry& entry : properties_) {
-        Variant value;
-        if (HRESULT hr = ReadValue(stream, value.value); FAILED(hr)) return hr;
-        if (HRESULT hr = PutProperty(entry, value.value); FAILED(hr)) return hr;
-    }
-    dirty_ = false;
-    return S_OK;
+    const auto alive = KeepAlive();
+    return Guarded([&] {
+        for (const PropertyEntry& entry : properties_) {
+            Variant value;
+            if (HRESULT hr = ReadValue(stream, value.value); FAILED(hr)) return hr;
+            if (HRESULT hr = PutProperty(entry, value.value); FAILED(hr)) return hr;
+        }
+        dirty_ = false;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP Control::Save(LPSTREAM stream, BOOL clearDirty) {
     if (!stream) return E_POINTER;
+    const auto alive = KeepAlive();
     for (const PropertyEntry& entry : properties_) {
         Variant value;
         if (HRESULT hr = GetProperty(entry, value.value); FAILED(hr)) return hr;
@@ -148,6 +154,7 @@ STDMETHODIMP Control::GetSizeMax(ULARGE_INTEGER* size) {
 // Only the values the bag holds are put: a page's PARAMs name some of them.
 STDMETHODIMP Control::Load(IPropertyBag* bag, IErrorLog* log) {
     if (!bag) return E_POINTER;
+    const auto alive = KeepAlive();
     for (const PropertyEntry& entry : properties_) {
         Variant value;
         if (FAILED(bag->Read(entry.name, &value.value, log))) continue;
@@ -158,6 +165,7 @@ STDMETHODIMP Control::Load(IPropertyBag* bag, IErrorLog* log) {
 
 STDMETHODIMP Control::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) {
     if (!bag) return E_POINTER;
+    const auto alive = KeepAlive();
     for (const PropertyEntry& entry : properties_) {
         Variant value;
         if (HRESULT hr = GetProperty(entry, value.value); FAILED(hr)) return hr;

@@ -7,6 +7,7 @@ STDMETHODIMP Control::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC 
                            BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!dc) return E_INVALIDARG;
+    const auto alive = KeepAlive();
     RECT area{};
     if (bounds) {
         area = {bounds->left, bounds->top, bounds->right, bounds->bottom};
@@ -26,8 +27,9 @@ STDMETHODIMP Control::Freeze(DWORD, LONG, void*, DWORD*) { return E_NOTIMPL; }
 STDMETHODIMP Control::Unfreeze(DWORD) { return E_NOTIMPL; }
 
 STDMETHODIMP Control::SetAdvise(DWORD, DWORD flags, IAdviseSink* sink) {
-    viewSink_ = ComPtr<IAdviseSink>(sink);
     viewAdviseFlags_ = flags;
+    // Last: letting the old sink go may run the container's code.
+    viewSink_ = ComPtr<IAdviseSink>(sink);
     return S_OK;
 }
 

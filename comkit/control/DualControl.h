@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "comkit/NoThrow.h"
 #include "comkit/control/Control.h"
 #include "comkit/control/ModuleTypeInfo.h"
 
@@ -27,7 +28,12 @@ public:
     STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
     STDMETHODIMP_(ULONG) Release() override {
         const ULONG remaining = --references_;
-        if (remaining == 0) delete this;
+        if (remaining == 0) {
+            // Whatever the teardown reaches may take and drop a reference of
+            // its own: that must not start the teardown again.
+            references_ = kTearingDown;
+            delete this;
+        }
         return remaining;
     }
 
@@ -48,9 +54,11 @@ public:
         if (HRESULT hr = LoadTypeInfo(); FAILED(hr)) return hr;
         return DispGetIDsOfNames(typeInfo_.get(), names, count, ids);
     }
+    // The type information is the control's: it must outlive the call it serves.
     STDMETHODIMP Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result,
                         EXCEPINFO* exception, UINT* badArgument) override {
         if (HRESULT hr = LoadTypeInfo(); FAILED(hr)) return hr;
+        const auto alive = KeepAlive();
         return DispInvoke(static_cast<Dual*>(this), typeInfo_.get(), dispid, flags, parameters, result, exception,
                           badArgument);
     }
@@ -62,8 +70,12 @@ protected:
     IDispatch* Dispatch() override { return static_cast<Dual*>(this); }
 
 private:
-    HRESULT LoadTypeInfo() { return typeInfo_ ? S_OK : LoadModuleTypeInfo(__uuidof(Dual), typeInfo_.put()); }
+    // The module's path is read into a string.
+    HRESULT LoadTypeInfo() {
+        return typeInfo_ ? S_OK : Guarded([this] { return LoadModuleTypeInfo(__uuidof(Dual), typeInfo_.put()); });
+    }
 
+    static constexpr ULONG kTearingDown = 1ul << 30;
     ComPtr<ITypeInfo> typeInfo_;
     ULONG references_ = 0;
 };

@@ -29,6 +29,7 @@ TEST(ModuleFileName, RefusesWhatIsNoPlainFileName) {
              L"http://host/rain.df:stream",     // stream
              L"http://host/rain.df?v=2",        // characters a name cannot hold
              L"http://host/rain.",              // Windows would drop the dot
+             L"http://host/glyphset/rain",      // the loader would add ".dll"
              L"http://host/rain.df ",
              L"http://host/CON",                // devices, with or without extension
              L"http://host/nul.df",
@@ -39,6 +40,17 @@ TEST(ModuleFileName, RefusesWhatIsNoPlainFileName) {
         EXPECT_FALSE(ModuleFileName(address)) << std::string(address, address + wcslen(address));
     EXPECT_TRUE(ModuleFileName(L"http://host/com10.df"));
     EXPECT_TRUE(ModuleFileName(L"http://host/console.df"));
+}
+
+TEST(ModuleTarget, IsAPathShorterThanMaxPath) {
+    const std::wstring folder = L"C:\\Vivi Fonts";
+    const auto name = [&](std::size_t pathLength) {
+        return std::wstring(pathLength - folder.size() - 1 - 3, L'a') + L".df";
+    };
+    EXPECT_EQ(folder + L"\\" + name(MAX_PATH - 1),
+              netrune::ModuleTarget(folder, L"http://host/" + name(MAX_PATH - 1)));
+    EXPECT_FALSE(netrune::ModuleTarget(folder, L"http://host/" + name(MAX_PATH)));
+    EXPECT_FALSE(netrune::ModuleTarget(folder, L"http://host/CON"));
 }
 
 TEST(DownloadFolder, JoinsWithOneBackslashUnderCommonFiles) {

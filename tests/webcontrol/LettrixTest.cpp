@@ -177,22 +177,25 @@ TEST_F(Lettrix, ReportsABadClassTextWithinBoundsAndAFailedCreationWithItsCode) {
     EXPECT_EQ(L"ViviFont Failed", notices.notices[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), notices.notices[0].type);
 
-    const std::wstring longText(5000, L'x');
-    ASSERT_EQ(S_OK, Put(L"ViviFontCLSID", longText.c_str()));
-    ASSERT_EQ(2u, notices.notices.size());
-    EXPECT_LE(notices.notices[1].text.size(), 127u);
-    EXPECT_EQ(0u, notices.notices[1].text.find(L"指定されたCLSID(xxxx"));
+    // The message is ANSI text of at most 127 bytes, cut between characters:
+    // "指定されたCLSID(" takes 16 bytes, each "x" one and each "あ" two.
+    const std::wstring prefix = L"指定されたCLSID(";
+    ASSERT_EQ(S_OK, Put(L"ViviFontCLSID", std::wstring(5000, L'x').c_str()));
+    ASSERT_EQ(S_OK, Put(L"ViviFontCLSID", std::wstring(5000, L'あ').c_str()));
+    ASSERT_EQ(3u, notices.notices.size());
+    EXPECT_EQ(prefix + std::wstring(111, L'x'), notices.notices[1].text);
+    EXPECT_EQ(prefix + std::wstring(55, L'あ'), notices.notices[2].text);
 
     // Without a code base a failed creation says nothing; with one that
     // cannot be downloaded it reports the failure.
     ASSERT_EQ(S_OK, Put(L"ViviFontCLSID", L"{12345678-0000-0000-0000-000000000000}"));
-    ASSERT_EQ(2u, notices.notices.size());
-    ASSERT_EQ(S_OK, Put(L"ViviFontCodeBase", L"http://127.0.0.1:9/glyphset/CON"));
     ASSERT_EQ(3u, notices.notices.size());
+    ASSERT_EQ(S_OK, Put(L"ViviFontCodeBase", L"http://127.0.0.1:9/glyphset/CON"));
+    ASSERT_EQ(4u, notices.notices.size());
     EXPECT_EQ(L"指定されたViviフォント[CLSID:{12345678-0000-0000-0000-000000000000}]の\n"
               L"::CoCreateInstance()に失敗しました(SCODE=0x80040154)",
-              notices.notices[2].text);
-    EXPECT_EQ(L"ViviFont Failed", notices.notices[2].caption);
+              notices.notices[3].text);
+    EXPECT_EQ(L"ViviFont Failed", notices.notices[3].caption);
 }
 
 TEST_F(Lettrix, EveryClassPutMakesANewEffect) {

@@ -2,16 +2,19 @@
 
 #include <ws2tcpip.h>
 
+#include <cstdio>
+
 namespace webtest {
 namespace {
 
-void SendAll(SOCKET connection, const char* data, std::size_t size) {
-    while (size > 0) {
-        const int sent = send(connection, data, static_cast<int>(size), 0);
-        if (sent <= 0) return;
-        data += sent;
-        size -= sent;
-    }
+constexpr timeval kSlice{0, 50 * 1000};
+
+bool Ready(SOCKET connection, bool forWriting) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(connection, &set);
+    timeval slice = kSlice;
+    return select(0, forWriting ? nullptr : &set, forWriting ? &set : nullptr, nullptr, &slice) > 0;
 }
 
 }  // namespace
@@ -33,7 +36,11 @@ LoopbackServer::LoopbackServer() {
 }
 
 LoopbackServer::~LoopbackServer() {
-    stopping_ = true;
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    released_.notify_all();
     thread_.join();
     closesocket(listener_);
     WSACleanup();
@@ -41,7 +48,20 @@ LoopbackServer::~LoopbackServer() {
 
 void LoopbackServer::Serve(const std::string& path, std::string body, Reply reply) {
     const std::lock_guard lock(mutex_);
-    resources_[path] = {std::move(body), reply};
+    resources_[path] = {std::move(body), reply, {}};
+}
+
+void LoopbackServer::Redirect(const std::string& path, const std::string& to) {
+    const std::lock_guard lock(mutex_);
+    resources_[path] = {{}, Reply::Whole, to};
+}
+
+void LoopbackServer::Release(const std::string& path) {
+    {
+        const std::lock_guard lock(mutex_);
+        releasedPaths_.insert(path);
+    }
+    released_.notify_all();
 }
 
 std::wstring LoopbackServer::Url(const std::string& path) const {
@@ -61,14 +81,16 @@ int LoopbackServer::TotalRequests() const {
     return total;
 }
 
+int LoopbackServer::Answered(const std::string& path) const {
+    const std::lock_guard lock(mutex_);
+    const auto found = answered_.find(path);
+    return found == answered_.end() ? 0 : found->second;
+}
+
 // Waits in short slices so that stopping never takes long.
 void LoopbackServer::Run() {
     while (!stopping_) {
-        fd_set ready;
-        FD_ZERO(&ready);
-        FD_SET(listener_, &ready);
-        timeval slice{0, 50 * 1000};
-        if (select(0, &ready, nullptr, nullptr, &slice) <= 0) continue;
+        if (!Ready(listener_, false)) continue;
         const SOCKET connection = accept(listener_, nullptr, nullptr);
         if (connection == INVALID_SOCKET) continue;
         Answer(connection);
@@ -89,31 +111,99 @@ void LoopbackServer::Answer(SOCKET connection) {
     // "GET /path HTTP/1.1"
     const std::size_t start = request.find(' ') + 1;
     const std::string path = request.substr(start, request.find(' ', start) - start);
-    Resource resource{"<html><body>Not Found</body></html>", Reply::NotFound};
+    Resource resource{"<html><body>Not Found</body></html>", Reply::NotFound, {}};
     {
         const std::lock_guard lock(mutex_);
         ++requests_[path];
         if (const auto found = resources_.find(path); found != resources_.end()) resource = found->second;
     }
-    const char* status = resource.reply == Reply::NotFound ? "404 Not Found" : "200 OK";
-    const std::string head = std::string("HTTP/1.1 ") + status +
-                             "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-                             std::to_string(resource.body.size()) + "\r\nConnection: close\r\n\r\n";
-    SendAll(connection, head.data(), head.size());
-    const bool half = resource.reply == Reply::CutShort || resource.reply == Reply::Stall;
-    SendAll(connection, resource.body.data(), half ? resource.body.size() / 2 : resource.body.size());
-    if (resource.reply == Reply::Stall) WaitForClientToGo(connection);
+    SendBody(connection, path, resource);
     shutdown(connection, SD_SEND);
+    const std::lock_guard lock(mutex_);
+    ++answered_[path];
+}
+
+void LoopbackServer::SendBody(SOCKET connection, const std::string& path, const Resource& resource) {
+    std::string head = "HTTP/1.1 ";
+    if (!resource.location.empty()) {
+        head += "302 Found\r\nLocation: " + resource.location + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+        SendAll(connection, head.data(), head.size());
+        return;
+    }
+    head += resource.reply == Reply::NotFound ? "404 Not Found" : "200 OK";
+    head += "\r\nContent-Type: application/octet-stream\r\n";
+    switch (resource.reply) {
+    case Reply::CutShortUnannounced:
+    case Reply::Endless:
+        break;
+    case Reply::CutShortChunked:
+        head += "Transfer-Encoding: chunked\r\n";
+        break;
+    default:
+        head += "Content-Length: " + std::to_string(resource.body.size()) + "\r\n";
+        break;
+    }
+    head += "Connection: close\r\n\r\n";
+    if (!SendAll(connection, head.data(), head.size())) return;
+
+    const std::string& body = resource.body;
+    const std::size_t half = body.size() / 2;
+    switch (resource.reply) {
+    case Reply::Whole:
+    case Reply::NotFound:
+        SendAll(connection, body.data(), body.size());
+        return;
+    case Reply::CutShort:
+    case Reply::CutShortUnannounced:
+        SendAll(connection, body.data(), half);
+        return;
+    case Reply::CutShortChunked:
+        for (std::size_t at = 0; at < half; at += 4096) {
+            const std::size_t size = std::min<std::size_t>(4096, half - at);
+            char sizeLine[16];
+            std::snprintf(sizeLine, sizeof sizeLine, "%lx\r\n", static_cast<unsigned long>(size));
+            const std::string piece = sizeLine + body.substr(at, size) + "\r\n";
+            if (!SendAll(connection, piece.data(), piece.size())) return;
+        }
+        return;
+    case Reply::Stall:
+        SendAll(connection, body.data(), half);
+        WaitForClientToGo(connection);
+        return;
+    case Reply::Held: {
+        if (!SendAll(connection, body.data(), half)) return;
+        {
+            std::unique_lock lock(mutex_);
+            released_.wait(lock, [&] { return stopping_ || releasedPaths_.count(path) > 0; });
+        }
+        SendAll(connection, body.data() + half, body.size() - half);
+        return;
+    }
+    case Reply::Endless: {
+        const std::string block(64 * 1024, 'x');
+        while (SendAll(connection, block.data(), block.size())) {
+        }
+        return;
+    }
+    }
+}
+
+bool LoopbackServer::SendAll(SOCKET connection, const char* data, std::size_t size) {
+    while (size > 0) {
+        if (stopping_) return false;
+        if (!Ready(connection, true)) continue;
+        const int sent = send(connection, data, static_cast<int>(std::min<std::size_t>(size, 1 << 16)), 0);
+        if (sent <= 0) return false;
+        data += sent;
+        size -= sent;
+    }
+    return true;
 }
 
 // At most ten seconds, so that a test never hangs on its server.
 void LoopbackServer::WaitForClientToGo(SOCKET connection) {
     for (int slice = 0; slice < 200 && !stopping_; ++slice) {
-        fd_set readable;
-        FD_ZERO(&readable);
-        FD_SET(connection, &readable);
-        timeval wait{0, 50 * 1000};
-        if (select(0, &readable, nullptr, nullptr, &wait) <= 0) continue;
+        if (!Ready(connection, false)) continue;
         char byte;
         if (recv(connection, &byte, 1, 0) <= 0) return;
     }

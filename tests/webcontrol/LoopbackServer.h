@@ -1,13 +1,16 @@
 // An HTTP server on 127.0.0.1 that a test starts and stops itself: it serves
-// the bodies it is given, answers 404 for everything else, can close a
-// connection halfway through a body, and counts the requests for each path.
+// the bodies it is given in the ways a hostile or broken server would, answers
+// 404 for everything else, and counts the requests for each path and the
+// answers it finished.
 #pragma once
 
 #include <winsock2.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -15,9 +18,22 @@ namespace webtest {
 
 class LoopbackServer {
 public:
-    // CutShort closes the connection halfway through the body; Stall sends
-    // half of it and then waits until the client goes or the server stops.
-    enum class Reply { Whole, NotFound, CutShort, Stall };
+    enum class Reply {
+        Whole,
+        NotFound,
+        // Half the body announced whole, then the connection closes.
+        CutShort,
+        // Half the body with no length given, then the connection closes.
+        CutShortUnannounced,
+        // Chunks of half the body, then the connection closes before the last chunk.
+        CutShortChunked,
+        // Half the body, then nothing until the client goes or the server stops.
+        Stall,
+        // Half the body, then the rest once the test calls Release.
+        Held,
+        // A body with no length that never ends: only the client can stop it.
+        Endless,
+    };
 
     LoopbackServer();
     ~LoopbackServer();
@@ -25,25 +41,38 @@ public:
     LoopbackServer& operator=(const LoopbackServer&) = delete;
 
     void Serve(const std::string& path, std::string body, Reply reply = Reply::Whole);
+    // A 302 answer sending the client to another path of this server.
+    void Redirect(const std::string& path, const std::string& to);
+    // Lets a Held answer send the rest of its body.
+    void Release(const std::string& path);
     std::wstring Url(const std::string& path) const;
     int Requests(const std::string& path) const;
     int TotalRequests() const;
+    // Answers to the path that ended, whether sent whole or cut off by the client.
+    int Answered(const std::string& path) const;
 
 private:
     struct Resource {
         std::string body;
         Reply reply;
+        std::string location;
     };
     void Run();
     void Answer(SOCKET connection);
+    void SendBody(SOCKET connection, const std::string& path, const Resource& resource);
+    // False when the client went or the server is stopping.
+    bool SendAll(SOCKET connection, const char* data, std::size_t size);
     void WaitForClientToGo(SOCKET connection);
 
     SOCKET listener_ = INVALID_SOCKET;
     unsigned short port_ = 0;
     std::atomic<bool> stopping_{false};
     mutable std::mutex mutex_;
+    std::condition_variable released_;
     std::map<std::string, Resource> resources_;
+    std::set<std::string> releasedPaths_;
     std::map<std::string, int> requests_;
+    std::map<std::string, int> answered_;
     std::thread thread_;
 };
 

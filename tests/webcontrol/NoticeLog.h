@@ -1,6 +1,7 @@
 // The control's messages caught instead of shown, for the scope.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,11 @@ public:
     };
     void Show(const std::wstring& text, const std::wstring& caption, UINT type) override {
         notices.push_back({text, caption, type});
+        if (whileShown) whileShown();
     }
     std::vector<Notice> notices;
+    // What the page does while a message box is up, its message loop running.
+    std::function<void()> whileShown;
 };
 
 }  // namespace webtest
