@@ -1,4 +1,4 @@
-// Identity of the 27 effect modules: class identifiers, type libraries,
+// Identity of every effect module: class identifiers, type libraries,
 // display names, descriptions and property-block sizes, as data.
 #pragma once
 

@@ -1,7 +1,33 @@
-# Identity of every effect module: the one place it is written.
-# Each call records one module; CMake builds the registry scripts, type
-# libraries and resources from it, and contract/ turns it into the C++ table.
-# DESCRIPTION keeps \n as the two characters of a C string escape.
+# The module table: every module of the system, Static included, one row each,
+# and the one place a module's identity is written. CMake builds each
+# module's registry script, type library and resources from its row, adds its
+# folders, and turns the table into the C++ identity table (contract/).
+#
+# Columns:
+#   CLSID, LIBID     the class and its type library
+#   NAME             what IViviFont::Name answers
+#   PROPERTY_SIZE    payload bytes of the property records (0: none)
+#   EDITOR           the outside property editor's class, or NONE
+#   ICON             resource id of the module's icon
+#   DESCRIPTION      what IViviFont::Description answers; \\n stays the two
+#                    characters of a C string escape
+# and, where a module differs from the rest:
+#   FOLDER           its folder under effects/ and tests/effects/ (<word>)
+#   PROGID_TEXT      the text of its ProgIDs ("<word>Font Class")
+#   TYPELIB_HELP     the help text of its type library ("<word> 1.1 Type Library")
+#   INTERFACES       what its coclass declares, the default first
+#                    (IViviFont IViviFontProperty IViviFontActivation)
+#
+# Adding an effect module <Name> takes this and nothing else:
+#   1. a row here (the order of the rows is the order of contract::Module);
+#   2. effects/<Name>/CMakeLists.txt building the effect class <Name>Font into
+#      a library and calling quillon_add_effect_module(<Name> ...)
+#      (contract/EffectModule.cmake), beside the class's sources;
+#   3. if it has tests: tests/effects/<Name>/CMakeLists.txt, joining the
+#      shared suite with quillon_add_effect_suite(<Name> ...)
+#      (tests/effects/suite/EffectSuite.cmake) and adding its own tests.
+# The folders are added from this table, and everything else that goes over
+# every module (contract::AllModules(), the list of built modules) reads it.
 
 quillon_module_identity(Ghostglass
     CLSID D090DACC-5809-11D2-AFB3-00A02495C41F
@@ -58,7 +84,8 @@ quillon_module_identity(Tintlift
     PROPERTY_SIZE 64
     EDITOR 49C18DB1-5E03-11D2-B8E1-00A0C96EED8B
     ICON 202
-    DESCRIPTION "タイトル等に使えそうなフォントです。")
+    DESCRIPTION "タイトル等に使えそうなフォントです。"
+    INTERFACES IViviFont IViviFontProperty IViviFontActivation IFontProperty)
 quillon_module_identity(Water
     CLSID 88FE8112-5853-11D2-AFB4-00A02495C41F
     LIBID 88FE8103-5853-11D2-AFB4-00A02495C41F
@@ -130,7 +157,9 @@ quillon_module_identity(Blazewick
     PROPERTY_SIZE 48
     EDITOR F69B2410-5723-11D2-B8E1-00A0C96EED8B
     ICON 201
-    DESCRIPTION "燃えまくる炎！！まるで怒っているようだ！！\\n火の玉も出るぜ！")
+    DESCRIPTION "燃えまくる炎！！まるで怒っているようだ！！\\n火の玉も出るぜ！"
+    PROGID_TEXT "Tvk BlazewickFont Class"
+    INTERFACES IViviFont IViviFontProperty IViviFontActivation IFontProperty)
 quillon_module_identity(Shiver
     CLSID 2D86596F-5708-11D2-B8E1-00A0C96EED8B
     LIBID 2D865961-5708-11D2-B8E1-00A0C96EED8B
@@ -218,4 +247,7 @@ quillon_module_identity(Static
     PROPERTY_SIZE 0
     EDITOR NONE
     ICON 201
-    DESCRIPTION "普通の文字")
+    DESCRIPTION "普通の文字"
+    FOLDER static
+    TYPELIB_HELP "Static 1.0 Type Library"
+    INTERFACES IViviFont)

@@ -3,6 +3,7 @@
 // place in our container with the class, a text and a size as PARAMs.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <set>
 #include <string>
 
@@ -57,7 +58,7 @@ TEST(EveryEffect, IsShownByTheControlWhenThePageNamesItsClass) {
         notices.notices.clear();
         webtest::Regsvr32(module, true);
     }
-    EXPECT_EQ(26, effects);
+    EXPECT_EQ(contract::AllModules().size() - 1, static_cast<std::size_t>(effects)) << "every module but Static";
 }
 
 }  // namespace

@@ -7,15 +7,17 @@
 #   <word>_module_exports the four exports and system imports only.
 #
 # quillon_add_effect_suite(<word> LIBRARY <lib> HEADER <header>
-#                          FLAG <offset> PLAIN <offset> [PADDING <offset>...])
+#                          PLAIN <field> [PADDING <field>...])
 #
 # Both halves for an effect with a property block, the effect half being
 #   <word>_effect_suite   the object in-process: identity, records, clone,
 #                         activation, leaks, random blocks, odd runs.
-# FLAG is the block offset of the use-run-colours flag, PLAIN that of a byte
-# every parameter record sets without bringing keys (NONE for an effect whose
-# records take nothing without a watched field), PADDING the offsets of
-# bytes the defaults never write (reserved and padding bytes).
+# The fields are members of the class's block, whose offsets and sizes the
+# suite takes from the block itself: PLAIN a field every parameter record
+# sets without bringing keys (its first byte is changed; NONE for an effect
+# whose records take nothing without a watched field), PADDING the fields the
+# defaults never write (reserved and padding bytes). The use-run-colours flag
+# is the block's useRunColours.
 
 set(QUILLON_EFFECT_SUITE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
@@ -35,21 +37,21 @@ function(quillon_add_module_suite word)
 endfunction()
 
 function(quillon_add_effect_suite word)
-    cmake_parse_arguments(A "" "LIBRARY;HEADER;FLAG;PLAIN" "PADDING" ${ARGN})
-    if(NOT DEFINED A_FLAG OR NOT DEFINED A_PLAIN)
-        message(FATAL_ERROR "quillon_add_effect_suite(${word}): FLAG and PLAIN are required")
+    cmake_parse_arguments(A "" "LIBRARY;HEADER;PLAIN" "PADDING" ${ARGN})
+    if(NOT DEFINED A_PLAIN)
+        message(FATAL_ERROR "quillon_add_effect_suite(${word}): PLAIN is required")
     endif()
     quillon_add_module_suite(${word} LIBRARY ${A_LIBRARY} HEADER ${A_HEADER})
     set(CLASS ${word}Font)
     set(CLASS_HEADER ${A_HEADER})
-    set(FLAG_OFFSET ${A_FLAG})
-    set(PLAIN_OFFSET ${A_PLAIN})
     if(A_PLAIN STREQUAL "NONE")
         set(PLAIN_OFFSET -1)
+    else()
+        set(PLAIN_OFFSET "offsetof(Block, ${A_PLAIN})")
     endif()
-    set(PADDING_OFFSETS "")
-    foreach(offset IN LISTS A_PADDING)
-        string(APPEND PADDING_OFFSETS "${offset}, ")
+    set(PADDING_FIELDS "")
+    foreach(field IN LISTS A_PADDING)
+        string(APPEND PADDING_FIELDS "{offsetof(Block, ${field}), sizeof(Block::${field})}, ")
     endforeach()
     set(entry ${CMAKE_CURRENT_BINARY_DIR}/${word}_suite_entry.cpp)
     configure_file(${QUILLON_EFFECT_SUITE_DIR}/SuiteEntry.cpp.in ${entry} @ONLY)

@@ -1,7 +1,6 @@
 // The shared checks of an effect's identity and property records.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -104,8 +103,8 @@ TEST(EffectRecords, SavedRecordLoadsIntoAnotherInstanceByteForByte) {
 // Whether a block byte is one the defaults leave as it stands: padding, a
 // key's reserved byte, a key slot or position beyond the default count.
 bool LeftByDefaults(int offset, int defaultCount) {
-    const std::span<const int> padding = PaddingOffsets();
-    if (std::find(padding.begin(), padding.end(), offset) != padding.end()) return true;
+    for (const BlockBytes& field : PaddingFields())
+        if (offset >= field.offset && offset < field.offset + field.size) return true;
     if (offset < 36) return offset % 4 == 3 || offset / 4 >= defaultCount;
     if (offset >= 37 && offset < 46) return offset - 37 >= defaultCount;
     return false;

@@ -27,11 +27,16 @@ std::span<const BYTE> SurfaceMemory(IViviFont* effect, int index);
 COLORREF PaletteEntry(IViviFont* effect, int index);
 // Lets the kernels run in their MMX block form or per pixel.
 void UseMmxKernels(bool use);
+// Bytes of the property block: where a field begins and how long it is.
+struct BlockBytes {
+    int offset;
+    int size;
+};
 // Block offsets: the use-run-colours flag; a byte every parameter record
-// sets without bringing keys (-1: none); the bytes the defaults never write.
+// sets without bringing keys (-1: none); the fields the defaults never write.
 int FlagOffset();
 int PlainOffset();
-std::span<const int> PaddingOffsets();
+std::span<const BlockBytes> PaddingFields();
 
 long BlockSize();
 
