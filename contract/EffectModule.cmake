@@ -63,5 +63,4 @@ function(quillon_add_effect_module word)
         RESOURCES "${ICON_ID} ICON \"${ICON_FILE}\""
         FILE_DESCRIPTION "${FILE_DESCRIPTION}"
         DEPENDS ${ICON_FILE})
-    set_property(GLOBAL APPEND PROPERTY QUILLON_BUILT_MODULES ${word})
 endfunction()

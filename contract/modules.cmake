@@ -27,7 +27,8 @@
 #      shared suite with quillon_add_effect_suite(<Name> ...)
 #      (tests/effects/suite/EffectSuite.cmake) and adding its own tests.
 # The folders are added from this table, and everything else that goes over
-# every module (contract::AllModules(), the list of built modules) reads it.
+# every module reads it: contract::AllModules() in C++, the global property
+# QUILLON_MODULES in CMake.
 
 quillon_module_identity(Ghostglass
     CLSID D090DACC-5809-11D2-AFB3-00A02495C41F
