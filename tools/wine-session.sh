@@ -58,14 +58,22 @@ start_display() {
     if [ -f "$quillon_state/xvfb.pid" ] && kill -0 "$(cat "$quillon_state/xvfb.pid")" 2>/dev/null; then
         return 0
     fi
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    # Xvfb picks a free display number itself, under the X lock files, and
+    # writes it to the pipe once it accepts clients: two sessions started at
+    # once can never take the same display, and nothing is polled.
+    local ready="$quillon_state/xvfb.ready"
+    rm -f "$ready"
+    mkfifo "$ready"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" </dev/null >/dev/null 2>&1 &
     echo $! > "$quillon_state/xvfb.pid"
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        sleep 0.1
-    done
+    local n=""
+    read -r n < "$ready" || true
+    rm -f "$ready"
+    if [ -z "$n" ]; then
+        echo "wine-session: Xvfb did not start" >&2
+        rm -f "$quillon_state/xvfb.pid"
+        exit 1
+    fi
     echo ":$n" > "$quillon_state/display"
     export DISPLAY=":$n"
 }

@@ -1,5 +1,6 @@
 #include "tests/support/System.h"
 
+#include "winkit/FileHandle.h"
 #include "winkit/RegistryKey.h"
 
 namespace testsupport {
@@ -24,11 +25,27 @@ int RunProcess(std::wstring commandLine) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return -1;
-    WaitForSingleObject(process.hProcess, INFINITE);
+    const winkit::FileHandle thread(process.hThread);
+    const winkit::FileHandle child(process.hProcess);
+    // The other program may ask this one's windows for something (the
+    // clipboard's owner answers its readers), so the wait keeps dispatching
+    // this thread's messages instead of blocking them. A quit message is
+    // the caller's: it is posted again once the program has ended.
+    std::optional<WPARAM> quit;
+    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                quit = message.wParam;
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    if (quit) PostQuitMessage(static_cast<int>(*quit));
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return static_cast<int>(code);
 }
 

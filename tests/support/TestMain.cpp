@@ -9,6 +9,10 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    // The first trace of a thread starts the test framework's watcher thread
+    // for it. Wine can fault in a thread created within milliseconds of the
+    // process's exit, so that thread is started here, long before any exit.
+    { SCOPED_TRACE("watcher thread started"); }
     std::setlocale(LC_ALL, "Japanese");
     if (FAILED(OleInitialize(nullptr))) return 2;
     const int result = RUN_ALL_TESTS();
