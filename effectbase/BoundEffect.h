@@ -8,7 +8,7 @@
 #include "contract/contract.h"
 #include "contract/module_identity.h"
 #include "effectbase/IdentityAnswers.h"
-#include "effectbase/NoThrow.h"
+#include "comkit/NoThrow.h"
 #include "effectbase/TextExtent.h"
 
 namespace effectbase {
@@ -22,7 +22,7 @@ public:
         return static_cast<IViviFont*>(this)->ChangeParagraph();
     }
     STDMETHODIMP ChangeParagraph() override {
-        return Guarded([this] {
+        return comkit::Guarded([this] {
             // Measured again when next asked: a run is often changed several
             // times before anyone asks.
             extent_.Forget();
@@ -37,7 +37,7 @@ public:
     }
     STDMETHODIMP GetDrawingArea(SIZE* size) override {
         if (!size) return E_POINTER;
-        return Guarded([&] {
+        return comkit::Guarded([&] {
             *size = extent_.Extent();
             return S_OK;
         });
@@ -45,7 +45,7 @@ public:
     STDMETHODIMP GetWidth(int n, int* width) override {
         if (!width) return E_POINTER;
         *width = 0;
-        return Guarded([&] {
+        return comkit::Guarded([&] {
             *width = extent_.GetPrefixWidth(n);
             return S_OK;
         });

@@ -4,13 +4,14 @@
 #include <cstring>
 
 #include "comkit/ComPtr.h"
+#include "comkit/NoThrow.h"
 
 namespace effectbase {
 
 STDMETHODIMP EffectBase::Clone(IViviFont** clone) {
     if (!clone) return E_POINTER;
     *clone = nullptr;
-    return Guarded([&] {
+    return comkit::Guarded([&] {
         EffectBase* copy = CreateSibling();
         if (!copy) return E_OUTOFMEMORY;
         const std::span<BYTE> from = PropertyBytes();
@@ -103,7 +104,7 @@ STDMETHODIMP EffectBase::SetVVLF(tagAnonyVVLF* record, LONG) {
     if (!record || record->nVersion != contract::kAnonyVVLFVersion ||
         record->nSize != static_cast<long>(block.size()) + contract::kRecordOverhead)
         return E_UNEXPECTED;
-    return Guarded([&] {
+    return comkit::Guarded([&] {
         ApplyParameters({record->pData, block.size()});
         return S_OK;
     });
@@ -136,7 +137,7 @@ STDMETHODIMP EffectBase::SetDefault() {
 }
 
 STDMETHODIMP EffectBase::Activate() {
-    return Guarded([this] {
+    return comkit::Guarded([this] {
         BuildTextBitmap();
         return S_OK;
     });

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "comkit/NoThrow.h"
 #include "winkit/AnsiText.h"
 #include "winkit/GdiHandles.h"
 
@@ -44,7 +45,7 @@ STDMETHODIMP StaticFont::DrawTextFace(HDC dc, POINT point) {
     effectbase::TextExtent& extent = Extent();
     IParagraphAccess* run = extent.Paragraph();
     if (!run) return S_OK;
-    return effectbase::Guarded([&] {
+    return comkit::Guarded([&] {
         winkit::Selection font(dc, extent.RunFont());
         extent.Extent();
         unsigned long background = 0;
