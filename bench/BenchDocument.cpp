@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "appkit/FileArchive.h"
+#include "appkit/archive/FileArchive.h"
 #include "comkit/ComPtr.h"
 #include "contract/module_identity.h"
 #include "effects/static/StaticFont.h"

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "appkit/ArchiveError.h"
-#include "appkit/FileArchive.h"
+#include "appkit/archive/ArchiveError.h"
+#include "appkit/archive/FileArchive.h"
 #include "bench/BenchDocument.h"
 #include "bench/ModuleRegistration.h"
 #include "contract/module_identity.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "appkit/FileArchive.h"
+#include "appkit/archive/FileArchive.h"
 #include "appkit/framework/Application.h"
 #include "winkit/FileHandle.h"
 #include "appkit/framework/StandardMessages.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 #include "appkit/framework/CommandTarget.h"
 
 namespace appkit {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "appkit/ArchiveError.h"
+#include "appkit/archive/ArchiveError.h"
 
 namespace appkit {
 

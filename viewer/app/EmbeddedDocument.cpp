@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "appkit/FileArchive.h"
+#include "appkit/archive/FileArchive.h"
 #include "winkit/FileHandle.h"
 #include "appkit/framework/StandardMessages.h"
 #include "viewer/app/CatalogueRecordHost.h"

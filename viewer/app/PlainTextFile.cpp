@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "appkit/FileArchive.h"
+#include "appkit/archive/FileArchive.h"
 #include "winkit/FileHandle.h"
 #include "appkit/framework/StandardMessages.h"
 

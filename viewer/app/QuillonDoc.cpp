@@ -1,6 +1,6 @@
 #include "viewer/app/QuillonDoc.h"
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "appkit/framework/FileDialog.h"
 #include "appkit/framework/StandardMessages.h"
 #include "viewer/app/CatalogueRecordHost.h"

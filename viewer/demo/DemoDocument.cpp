@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "appkit/FileArchive.h"
+#include "appkit/archive/FileArchive.h"
 #include "winkit/FileHandle.h"
 #include "comkit/ComPtr.h"
 #include "contract/module_identity.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <new>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "comkit/ComPtr.h"
 #include "viewer/interaction/ClipboardData.h"
 #include "viewer/model/RecordHost.h"

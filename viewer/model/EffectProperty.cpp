@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 #include "comkit/ComPtr.h"
 #include "comkit/TaskMem.h"
 #include "contract/module_identity.h"

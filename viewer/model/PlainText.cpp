@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 #include "textrun/Cp932.h"
 #include "viewer/model/Spans.h"
 #include "viewer/model/Text.h"

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 
 namespace model {
 

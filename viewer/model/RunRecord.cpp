@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 #include "viewer/core/ClassId.h"
 #include "viewer/model/DefaultEffect.h"
 #include "viewer/model/EffectProperty.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 #include "viewer/model/RecordCount.h"
 #include "viewer/model/RecordHost.h"
 #include "viewer/model/Spans.h"

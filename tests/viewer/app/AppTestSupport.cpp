@@ -5,7 +5,7 @@
 #include <new>
 #include <sstream>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "effects/static/StaticFont.h"
 #include "viewer/app/CatalogueRecordHost.h"
 #include "viewer/app/MainFrame.h"

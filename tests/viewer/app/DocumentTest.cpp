@@ -3,7 +3,7 @@
 // and view. Documents appended to other viewer executables.
 #include <gtest/gtest.h>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "tests/support/Canvas.h"
 #include "tests/viewer/app/AppTestSupport.h"
 #include "viewer/app/EmbeddedDocument.h"

@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "effects/Rain/RainFont.h"
 #include "tests/viewer/app/AppTestSupport.h"
 #include "tests/viewer/interaction/InteractionTestSupport.h"

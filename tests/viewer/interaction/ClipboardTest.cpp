@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "effects/static/StaticFont.h"
 #include "tests/viewer/interaction/InteractionTestSupport.h"
 #include "tests/viewer/model/ModelTestSupport.h"

@@ -2,7 +2,7 @@
 // lines, and lines read back into a text in its style.
 #include <gtest/gtest.h>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "viewer/model/PlainText.h"
 #include "viewer/model/Text.h"

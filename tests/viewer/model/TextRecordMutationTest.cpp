@@ -13,10 +13,10 @@
 #include <cstdlib>
 #include <random>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "effectbase/EffectObject.h"
 #include "effects/Rain/RainFont.h"
-#include "tests/appkit/AllocationWatch.h"
+#include "tests/appkit/archive/AllocationWatch.h"
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "tests/viewer/model/RecordTestSupport.h"
 #include "viewer/model/Text.h"

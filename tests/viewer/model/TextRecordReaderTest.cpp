@@ -3,8 +3,8 @@
 // record, and records whose lengths lie.
 #include <gtest/gtest.h>
 
-#include "appkit/FileArchive.h"
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/FileArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "effectbase/EffectObject.h"
 #include "effects/Rain/RainFont.h"
 #include "tests/viewer/model/ModelTestSupport.h"

@@ -3,7 +3,7 @@
 // than the default, and the record of a range.
 #include <gtest/gtest.h>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "tests/viewer/model/RecordTestSupport.h"
 #include "textrun/RunShared.h"

@@ -2,7 +2,7 @@
 // a range, run records with the three length forms, and property blobs.
 #include <gtest/gtest.h>
 
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "tests/viewer/model/RecordTestSupport.h"
 #include "viewer/model/Text.h"

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "appkit/ArchiveError.h"
+#include "appkit/archive/ArchiveError.h"
 
 namespace appkit {
 

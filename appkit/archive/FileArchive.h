@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 
 namespace appkit {
 

@@ -1,4 +1,4 @@
-#include "appkit/FileArchive.h"
+#include "appkit/archive/FileArchive.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "appkit/MemoryArchive.h"
+#include "appkit/archive/MemoryArchive.h"
 
 #include <new>
 

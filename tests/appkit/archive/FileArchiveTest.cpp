@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "appkit/FileArchive.h"
+#include "appkit/archive/FileArchive.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 
 #include <algorithm>
 #include <cstring>

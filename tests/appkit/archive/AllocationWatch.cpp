@@ -1,6 +1,6 @@
 // Replaces the program's operator new and delete; kept in a file of its own
 // so the compiler never pairs an inlined free() with the caller's new.
-#include "tests/appkit/AllocationWatch.h"
+#include "tests/appkit/archive/AllocationWatch.h"
 
 #include <cstdlib>
 #include <new>

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "appkit/Archive.h"
+#include "appkit/archive/Archive.h"
 
 namespace appkit {
 

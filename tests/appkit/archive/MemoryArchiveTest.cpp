@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "appkit/MemoryArchive.h"
-#include "tests/appkit/AllocationWatch.h"
+#include "appkit/archive/MemoryArchive.h"
+#include "tests/appkit/archive/AllocationWatch.h"
 
 namespace {
 

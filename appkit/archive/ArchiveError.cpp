@@ -1,4 +1,4 @@
-#include "appkit/ArchiveError.h"
+#include "appkit/archive/ArchiveError.h"
 
 namespace appkit {
 
