@@ -39,6 +39,7 @@ bool CQuillonApp::InitInstance() {
     m_pEffectCatalogue = std::make_unique<EffectCatalogue>();
     m_pEffectCatalogue->BuildEffectCatalogue(MessageBoxSink());
     CatalogueRecordHost::Instance().SetCatalogue(m_pEffectCatalogue.get());
+    model::SetDefaultEffectSource(&effects_);
 
     LoadStdProfileSettings(kRecentFiles);
     SetDocTemplate(appkit::SingleDocTemplate::Create<CQuillonDoc, CMainFrame, CQuillonView>(IDR_MAINFRAME));
@@ -52,6 +53,7 @@ bool CQuillonApp::InitInstance() {
 int CQuillonApp::ExitInstance() {
     // The document and every run with it are gone: nothing uses the
     // prototypes or the installed modules any more.
+    model::SetDefaultEffectSource(nullptr);
     CatalogueRecordHost::Instance().SetCatalogue(nullptr);
     m_pEffectCatalogue.reset();
     installer_.UninstallEffects();

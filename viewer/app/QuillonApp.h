@@ -1,9 +1,9 @@
 // The viewer's application object. Start-up prepares what the document and
 // the view take for granted: COM, the "Japanese" locale, the effect modules
 // the viewer brings with it (registered for the lifetime of the process), the
-// effect catalogue, the settings key, the recent files and the document
-// template; shutdown releases the catalogue, then unregisters and deletes the
-// modules it installed.
+// effect catalogue, where new runs get their effect, the settings key, the
+// recent files and the document template; shutdown releases the catalogue,
+// then unregisters and deletes the modules it installed.
 #pragma once
 
 #include <memory>
@@ -11,6 +11,7 @@
 
 #include "appkit/framework/Application.h"
 #include "viewer/app/EffectInstaller.h"
+#include "viewer/app/StaticEffectSource.h"
 #include "viewer/core/EffectCatalogue.h"
 
 namespace viewer {
@@ -43,6 +44,7 @@ private:
 
     std::optional<Apartment> apartment_;
     EffectInstaller installer_;
+    StaticEffectSource effects_;
     std::unique_ptr<EffectCatalogue> m_pEffectCatalogue;
 };
 

@@ -5,27 +5,9 @@
 namespace model {
 namespace {
 
-class StaticFontSource final : public DefaultEffectSource {
-public:
-    comkit::ComPtr<IViviFont> Create() override {
-        comkit::ComPtr<IViviFont> effect;
-        CoCreateInstance(contract::Identity(contract::Module::Static).clsid, nullptr, CLSCTX_INPROC_SERVER,
-                         IID_IViviFont, effect.put_void());
-        return effect;
-    }
-
-    void ReportUnavailable() override {
-        MessageBoxW(nullptr,
-                    L"Viviフォントコンポーネントが正しくインストールされていません\n"
-                    L"正しくセットアップしなおしてください",
-                    L"Quillon", MB_OK | MB_ICONHAND);
-        PostQuitMessage(1);
-    }
-};
-
 struct Installed {
-    StaticFontSource viewer;
-    DefaultEffectSource* source = &viewer;
+    RegisteredStaticSource registered;
+    DefaultEffectSource* source = &registered;
     bool reported = false;
 };
 
@@ -36,9 +18,16 @@ Installed& Current() {
 
 }  // namespace
 
+comkit::ComPtr<IViviFont> RegisteredStaticSource::Create() {
+    comkit::ComPtr<IViviFont> effect;
+    CoCreateInstance(contract::Identity(contract::Module::Static).clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IViviFont,
+                     effect.put_void());
+    return effect;
+}
+
 void SetDefaultEffectSource(DefaultEffectSource* source) {
     Installed& installed = Current();
-    installed.source = source ? source : &installed.viewer;
+    installed.source = source ? source : &installed.registered;
     installed.reported = false;
 }
 

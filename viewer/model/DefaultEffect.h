@@ -1,7 +1,6 @@
-// Where every new run gets its first effect from. The viewer creates the plain
-// StaticFont by its class identifier and, when that fails, tells the user that
-// the effect components are not installed and quits; other hosts of these
-// classes (and tests) install a source of their own.
+// Where every new run gets its first effect from. Unless a host installs a
+// source of its own, it is the plain StaticFont created by its class
+// identifier; what a failure means to the user is the host's to say.
 #pragma once
 
 #include "comkit/ComPtr.h"
@@ -20,8 +19,17 @@ protected:
     ~DefaultEffectSource() = default;
 };
 
+// The registered Static module's StaticFont. Reports nothing: a host that
+// tells the user derives from it.
+class RegisteredStaticSource : public DefaultEffectSource {
+public:
+    comkit::ComPtr<IViviFont> Create() override;
+    void ReportUnavailable() override {}
+};
+
 // Runs created from now on take their effect from the source, which the
-// caller keeps alive while it is installed; null brings back the viewer's.
+// caller keeps alive while it is installed; null brings back the registered
+// StaticFont.
 void SetDefaultEffectSource(DefaultEffectSource* source);
 
 // A new run's effect, or null. Only the first failure since the source was

@@ -16,7 +16,7 @@ TEST(DefaultEffect, NewRunsGetTheRegisteredStaticFont) {
     ASSERT_EQ(0, testsupport::RunProcess(L"regsvr32.exe /s \"" + module + L"\""));
     const CLSID& staticClass = contract::Identity(contract::Module::Static).clsid;
     {
-        // Checked first: a run that cannot have its effect tells the user.
+        // Checked first: without the class a run would have no effect to check.
         comkit::ComPtr<IViviFont> probe;
         ASSERT_EQ(S_OK, CoCreateInstance(staticClass, nullptr, CLSCTX_INPROC_SERVER, IID_IViviFont, probe.put_void()));
     }
