@@ -77,20 +77,20 @@ private:
 
 class CatalogueHost final : public model::RecordHost {
 public:
-    explicit CatalogueHost(const viewer::EffectCatalogue& catalogue) : catalogue_(catalogue) {}
+    explicit CatalogueHost(const core::EffectCatalogue& catalogue) : catalogue_(catalogue) {}
     IViviFont* FindEffectByClsid(const CLSID& clsid) override { return catalogue_.FindEffectByClsid(clsid); }
     void ShowMessage(const std::wstring& text, UINT) override {
         std::fprintf(stderr, "record message: %ls\n", text.c_str());
     }
 
 private:
-    const viewer::EffectCatalogue& catalogue_;
+    const core::EffectCatalogue& catalogue_;
 };
 
 // The child: opens one document as the viewer does and prints one line of
 // figures (wall and CPU ms of load, first screen and all lines; peak MB).
 int Measure(const std::wstring& path) {
-    viewer::EffectCatalogue catalogue;
+    core::EffectCatalogue catalogue;
     catalogue.BuildEffectCatalogue([](const std::wstring& text, UINT) {
         std::fprintf(stderr, "catalogue message: %ls\n", text.c_str());
     });

@@ -2,7 +2,7 @@
 
 #include "winkit/AnsiText.h"
 
-namespace model::cp932 {
+namespace textrun::cp932 {
 
 std::size_t CharSize(std::string_view text, std::size_t offset) {
     return IsLeadByte(text[offset]) && offset + 1 < text.size() ? 2 : 1;
@@ -22,4 +22,4 @@ std::size_t CharToByte(std::string_view text, int n) {
 
 std::wstring ToWide(std::string_view text) { return winkit::ToWide(text, kCodePage); }
 
-}  // namespace model::cp932
+}  // namespace textrun::cp932

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace model::cp932 {
+namespace textrun::cp932 {
 
 inline constexpr unsigned kCodePage = 932;
 
@@ -28,4 +28,4 @@ std::size_t CharToByte(std::string_view text, int n);
 
 std::wstring ToWide(std::string_view text);
 
-}  // namespace model::cp932
+}  // namespace textrun::cp932

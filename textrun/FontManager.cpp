@@ -6,7 +6,7 @@
 
 #include "comkit/NoThrow.h"
 
-namespace model {
+namespace textrun {
 
 bool FontKeyLess::operator()(const tagPassLOGFONT& a, const tagPassLOGFONT& b) const {
     const int faces = lstrcmpA(a.lfFaceName, b.lfFaceName);
@@ -38,4 +38,4 @@ STDMETHODIMP FontManager::GetFontIndirect(tagPassLOGFONT* logFont, HFONT* font) 
     });
 }
 
-}  // namespace model
+}  // namespace textrun

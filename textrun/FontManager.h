@@ -9,7 +9,7 @@
 #include "comkit/LentObject.h"
 #include "winkit/GdiHandles.h"
 
-namespace model {
+namespace textrun {
 
 // Two descriptions are the same font when face name (lstrcmpA), absolute
 // height, weight, italic, underline and strike-out agree; the other fields
@@ -34,4 +34,4 @@ private:
     std::map<tagPassLOGFONT, winkit::Font, FontKeyLess> cache_;
 };
 
-}  // namespace model
+}  // namespace textrun

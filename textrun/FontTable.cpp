@@ -4,7 +4,7 @@
 
 #include "winkit/GdiHandles.h"
 
-namespace model {
+namespace textrun {
 namespace {
 
 int CALLBACK EnumFontProc(const LOGFONTA* logFont, const TEXTMETRICA*, DWORD, LPARAM table) {
@@ -44,4 +44,4 @@ int FindFace(const FontTable& table, const char* face) {
     return found == table.end() ? -1 : static_cast<int>(found - table.begin());
 }
 
-}  // namespace model
+}  // namespace textrun

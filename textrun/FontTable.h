@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace model {
+namespace textrun {
 
 using FontTable = std::vector<LOGFONTA>;
 
@@ -22,4 +22,4 @@ LOGFONTA NormalisedFont(const LOGFONTA& enumerated);
 // Index of the first entry with the face name (lstrcmpA), or -1.
 int FindFace(const FontTable& table, const char* face);
 
-}  // namespace model
+}  // namespace textrun

@@ -8,7 +8,7 @@
 #include "textrun/Cp932.h"
 #include "textrun/RunShared.h"
 
-namespace model::runaccess {
+namespace textrun::runaccess {
 
 HRESULT Length(std::string_view text, int* length) {
     if (!length) return E_POINTER;
@@ -58,4 +58,4 @@ HRESULT GetLOGFONT(int fontIndex, LONG height, tagPassLOGFONT* logFont) {
     return S_OK;
 }
 
-}  // namespace model::runaccess
+}  // namespace textrun::runaccess

@@ -10,7 +10,7 @@
 
 #include "contract/contract.h"
 
-namespace model::runaccess {
+namespace textrun::runaccess {
 
 HRESULT Length(std::string_view text, int* length);
 // Length() characters in UTF-16 in a CoTaskMem block the caller frees.
@@ -23,4 +23,4 @@ HRESULT GetCharactor(std::string_view text, int index, short* character);
 LOGFONTA LogFontAt(int fontIndex, LONG height);
 HRESULT GetLOGFONT(int fontIndex, LONG height, tagPassLOGFONT* logFont);
 
-}  // namespace model::runaccess
+}  // namespace textrun::runaccess

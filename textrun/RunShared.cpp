@@ -6,7 +6,7 @@
 
 #include "winkit/GdiHandles.h"
 
-namespace model {
+namespace textrun {
 namespace {
 
 struct State {
@@ -51,12 +51,12 @@ const FontTable& RunShared::InstalledFonts() { return Shared().fonts; }
 int RunShared::FindFace(const char* face) {
     State& state = Shared();
     // Without a live run the table is not kept, and neither are its answers.
-    if (state.live == 0) return model::FindFace(state.fonts, face);
+    if (state.live == 0) return textrun::FindFace(state.fonts, face);
     const auto [entry, added] = state.faces.try_emplace(face, -1);
-    if (added) entry->second = model::FindFace(state.fonts, face);
+    if (added) entry->second = textrun::FindFace(state.fonts, face);
     return entry->second;
 }
 
 int RunShared::ScreenDpi() { return Shared().dpi; }
 
-}  // namespace model
+}  // namespace textrun

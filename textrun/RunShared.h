@@ -7,7 +7,7 @@
 #include "textrun/FontManager.h"
 #include "textrun/FontTable.h"
 
-namespace model {
+namespace textrun {
 
 class RunShared {
 public:
@@ -25,4 +25,4 @@ public:
     static int ScreenDpi();
 };
 
-}  // namespace model
+}  // namespace textrun

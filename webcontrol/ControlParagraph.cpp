@@ -13,26 +13,26 @@ constexpr char kDefaultFace[] = "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x8
 }  // namespace
 
 ControlParagraph::ControlParagraph() {
-    model::RunShared::Join();
+    textrun::RunShared::Join();
     SetFaceName(kDefaultFace);
 }
 
 ControlParagraph::~ControlParagraph() {
     // The effect goes before the last run takes the font cache with it.
     effect_.reset();
-    model::RunShared::Leave();
+    textrun::RunShared::Leave();
 }
 
-STDMETHODIMP ControlParagraph::Length(int* length) { return model::runaccess::Length(text_, length); }
-STDMETHODIMP ControlParagraph::GetString(short** text) { return model::runaccess::GetString(text_, text); }
+STDMETHODIMP ControlParagraph::Length(int* length) { return textrun::runaccess::Length(text_, length); }
+STDMETHODIMP ControlParagraph::GetString(short** text) { return textrun::runaccess::GetString(text_, text); }
 
 STDMETHODIMP ControlParagraph::GetCharactor(int index, short* character) {
-    return model::runaccess::GetCharactor(text_, index, character);
+    return textrun::runaccess::GetCharactor(text_, index, character);
 }
 
 // The size is a pixel height, not points.
 STDMETHODIMP ControlParagraph::GetLOGFONT(tagPassLOGFONT* logFont) {
-    return model::runaccess::GetLOGFONT(fontIndex_, -size_, logFont);
+    return textrun::runaccess::GetLOGFONT(fontIndex_, -size_, logFont);
 }
 
 STDMETHODIMP ControlParagraph::GetColor(unsigned long* color) {
@@ -50,13 +50,13 @@ STDMETHODIMP ControlParagraph::GetBkColor(unsigned long* color) {
 void ControlParagraph::SetEffect(comkit::ComPtr<IViviFont> effect) {
     if (!effect) return;
     effect_ = std::move(effect);
-    effect_->SetFontManager(model::RunShared::Fonts());
+    effect_->SetFontManager(textrun::RunShared::Fonts());
     effect_->SetParagraph(this);
 }
 
 bool ControlParagraph::SetFaceName(const char* face) {
     if (!face) return false;
-    const int index = model::FindFace(model::RunShared::InstalledFonts(), face);
+    const int index = textrun::FindFace(textrun::RunShared::InstalledFonts(), face);
     if (index < 0) return false;
     fontIndex_ = index;
     Changed();
@@ -64,7 +64,7 @@ bool ControlParagraph::SetFaceName(const char* face) {
 }
 
 void ControlParagraph::InsertText(std::string_view bytes, int index) {
-    text_.insert(model::cp932::CharToByte(text_, index), bytes);
+    text_.insert(textrun::cp932::CharToByte(text_, index), bytes);
     Changed();
 }
 

@@ -164,7 +164,7 @@ void Lettrix::ApplyProperties(unsigned flags) {
         if (flags & kApplySize) run_.SetSize(size_);
         TakeAmbientColours();
         run_.ClearText();
-        run_.InsertText(winkit::ToAnsi(text_, model::cp932::kCodePage), 0);
+        run_.InsertText(winkit::ToAnsi(text_, textrun::cp932::kCodePage), 0);
         UpdateExtent();
     }
     if (applying_ == 0 && std::exchange(completionPending_, false)) CompleteDownload();

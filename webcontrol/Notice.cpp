@@ -27,7 +27,7 @@ constexpr std::size_t kMessageBytes = 127;
 
 // At most that many bytes of code page 932, never half a character.
 std::wstring CutToBytes(const std::wstring& message, std::size_t bytes) {
-    namespace cp932 = model::cp932;
+    namespace cp932 = textrun::cp932;
     const std::string ansi = winkit::ToAnsi(message, cp932::kCodePage);
     std::size_t end = 0;
     while (end < ansi.size() && end + cp932::CharSize(ansi, end) <= bytes) end += cp932::CharSize(ansi, end);

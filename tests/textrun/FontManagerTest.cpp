@@ -17,14 +17,14 @@ tagPassLOGFONT Describe(const char* face, LONG height) {
     return font;
 }
 
-HFONT Get(model::FontManager& cache, tagPassLOGFONT font) {
+HFONT Get(textrun::FontManager& cache, tagPassLOGFONT font) {
     HFONT handle = nullptr;
     EXPECT_EQ(S_OK, cache.GetFontIndirect(&font, &handle));
     return handle;
 }
 
 TEST(FontManager, KeyIgnoresHeightSignAndTheUnkeyedFields) {
-    model::FontManager cache;
+    textrun::FontManager cache;
     const HFONT first = Get(cache, Describe("IPAGothic", -21));
     ASSERT_NE(nullptr, first);
     EXPECT_EQ(OBJ_FONT, GetObjectType(first));
@@ -46,7 +46,7 @@ TEST(FontManager, KeyIgnoresHeightSignAndTheUnkeyedFields) {
 }
 
 TEST(FontManager, KeyedFieldsMakeNewFonts) {
-    model::FontManager cache;
+    textrun::FontManager cache;
     const HFONT base = Get(cache, Describe("IPAGothic", -21));
     EXPECT_NE(base, Get(cache, Describe("ipagothic", -21)));
     EXPECT_NE(base, Get(cache, Describe("IPAGothic", -22)));
@@ -63,7 +63,7 @@ TEST(FontManager, KeyedFieldsMakeNewFonts) {
 }
 
 TEST(FontManager, UnterminatedFaceNameIsReadNoFurtherThanItsField) {
-    model::FontManager cache;
+    textrun::FontManager cache;
     tagPassLOGFONT unterminated = Describe("", -21);
     std::memset(unterminated.lfFaceName, 'A', sizeof unterminated.lfFaceName);
     const HFONT font = Get(cache, unterminated);
@@ -77,7 +77,7 @@ TEST(FontManager, UnterminatedFaceNameIsReadNoFurtherThanItsField) {
 TEST(FontManager, DeletesItsFontsWhenItGoes) {
     HFONT font = nullptr;
     {
-        model::FontManager cache;
+        textrun::FontManager cache;
         font = Get(cache, Describe("IPAGothic", -30));
         ASSERT_EQ(OBJ_FONT, GetObjectType(font));
     }

@@ -43,7 +43,7 @@ TEST(ControlParagraph, ReadsItsTextAndPixelSizeAsTheEffectsDo) {
 
 TEST(ControlParagraph, KeepsItsFaceWhenTheNameIsNotInstalled) {
     ControlParagraph run;
-    const auto& table = model::RunShared::InstalledFonts();
+    const auto& table = textrun::RunShared::InstalledFonts();
     ASSERT_GT(table.size(), 1u);
     const std::string face = table[1].lfFaceName;
     ASSERT_TRUE(run.SetFaceName(face.c_str()));
@@ -58,13 +58,13 @@ TEST(ControlParagraph, KeepsItsFaceWhenTheNameIsNotInstalled) {
 TEST(ControlParagraph, SharesTheFontTableAndCacheWhileAnyRunLives) {
     {
         ControlParagraph first;
-        EXPECT_EQ(1, model::RunShared::LiveCount());
-        IFontManager* fonts = model::RunShared::Fonts();
+        EXPECT_EQ(1, textrun::RunShared::LiveCount());
+        IFontManager* fonts = textrun::RunShared::Fonts();
         ControlParagraph second;
-        EXPECT_EQ(fonts, model::RunShared::Fonts());
+        EXPECT_EQ(fonts, textrun::RunShared::Fonts());
     }
-    EXPECT_EQ(0, model::RunShared::LiveCount());
-    EXPECT_EQ(nullptr, model::RunShared::Fonts());
+    EXPECT_EQ(0, textrun::RunShared::LiveCount());
+    EXPECT_EQ(nullptr, textrun::RunShared::Fonts());
 }
 
 }  // namespace

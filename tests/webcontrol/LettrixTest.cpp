@@ -51,7 +51,7 @@ protected:
 
     // A face of the installed-font table other than its first, as a page names it.
     static std::wstring SecondFace() {
-        const auto& table = model::RunShared::InstalledFonts();
+        const auto& table = textrun::RunShared::InstalledFonts();
         return table.size() > 1 ? winkit::ToWide(table[1].lfFaceName) : L"";
     }
     static std::string Utf8(const std::wstring& text) { return winkit::ToAnsi(text, CP_UTF8); }

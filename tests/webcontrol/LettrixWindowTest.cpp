@@ -144,7 +144,7 @@ TEST_F(InPlace, ClosingGivesEverythingBack) {
         control.reset();
         EXPECT_EQ(0u, container.references());
         EXPECT_EQ(liveBefore, comkit::ModuleState::LiveObjects());
-        EXPECT_EQ(0, model::RunShared::LiveCount()) << "the font table and cache go with the last run";
+        EXPECT_EQ(0, textrun::RunShared::LiveCount()) << "the font table and cache go with the last run";
     }
     EXPECT_EQ(spy.Count("Created"), spy.Count("Released"));
 }

@@ -2,7 +2,7 @@
 
 #include "viewer/app/Messages.h"
 
-namespace viewer {
+namespace app {
 
 CatalogueRecordHost& CatalogueRecordHost::Instance() {
     static CatalogueRecordHost host;
@@ -13,6 +13,6 @@ IViviFont* CatalogueRecordHost::FindEffectByClsid(const CLSID& clsid) {
     return catalogue_ ? catalogue_->FindEffectByClsid(clsid) : nullptr;
 }
 
-void CatalogueRecordHost::ShowMessage(const std::wstring& text, UINT style) { viewer::ShowMessage(text, style); }
+void CatalogueRecordHost::ShowMessage(const std::wstring& text, UINT style) { app::ShowMessage(text, style); }
 
-}  // namespace viewer
+}  // namespace app

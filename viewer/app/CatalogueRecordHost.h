@@ -8,7 +8,7 @@
 #include "viewer/core/EffectCatalogue.h"
 #include "viewer/model/RecordHost.h"
 
-namespace viewer {
+namespace app {
 
 class CatalogueRecordHost final : public model::RecordHost {
 public:
@@ -16,13 +16,13 @@ public:
     static CatalogueRecordHost& Instance();
 
     // The catalogue stays the caller's; null removes it.
-    void SetCatalogue(const EffectCatalogue* catalogue) { catalogue_ = catalogue; }
+    void SetCatalogue(const core::EffectCatalogue* catalogue) { catalogue_ = catalogue; }
 
     IViviFont* FindEffectByClsid(const CLSID& clsid) override;
     void ShowMessage(const std::wstring& text, UINT style) override;
 
 private:
-    const EffectCatalogue* catalogue_ = nullptr;
+    const core::EffectCatalogue* catalogue_ = nullptr;
 };
 
-}  // namespace viewer
+}  // namespace app

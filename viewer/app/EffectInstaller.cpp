@@ -14,7 +14,7 @@
 #include "winkit/AnsiText.h"
 #include "winkit/RegistryKey.h"
 
-namespace viewer {
+namespace app {
 namespace {
 
 constexpr char kModulePrefix[] = "ZEQ";
@@ -115,8 +115,8 @@ void EffectInstaller::InstallResourceEffect(HMODULE resources) {
 void EffectInstaller::InstallAppendedEffects(const std::string& executable, HMODULE resources) {
     const WholeFile image = ReadWholeFile(executable);
     if (image.status != WholeFile::Status::Read) return;
-    const AppendedData appended = ScanAppendedData(image.bytes, EffectMarker(resources), DocumentMarker(resources));
-    for (const AppendedEffect& effect : appended.effects)
+    const core::AppendedData appended = core::ScanAppendedData(image.bytes, core::EffectMarker(resources), core::DocumentMarker(resources));
+    for (const core::AppendedEffect& effect : appended.effects)
         if (!IsClassRegistered(effect.clsid)) Queue(effect.clsid, effect.module);
     for (const Module& module : modules_) CallServerEntry(module.path, "DllRegisterServer");
 }
@@ -130,4 +130,4 @@ void EffectInstaller::UninstallEffects() {
     modules_.clear();
 }
 
-}  // namespace viewer
+}  // namespace app

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace viewer {
+namespace app {
 
 class EffectInstaller {
 public:
@@ -54,4 +54,4 @@ bool IsClassRegistered(const CLSID& clsid);
 // written whole is deleted, the user is told, and the answer is empty.
 std::string WriteTempBinary(std::span<const std::uint8_t> bytes, const std::string& folder = {});
 
-}  // namespace viewer
+}  // namespace app

@@ -14,7 +14,7 @@
 #include "viewer/core/Markers.h"
 #include "viewer/core/TempFile.h"
 
-namespace viewer {
+namespace app {
 namespace {
 
 bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
@@ -31,7 +31,7 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 
 std::optional<std::span<const std::uint8_t>> AppendedDocument(std::span<const std::uint8_t> image,
                                                               std::string_view marker) {
-    const auto found = FindBytes(image, marker);
+    const auto found = core::FindBytes(image, marker);
     if (!found) return std::nullopt;
     const std::span<const std::uint8_t> document = image.subspan(*found + marker.size());
     if (document.empty()) return std::nullopt;
@@ -45,7 +45,7 @@ bool ExtractAppendedDocument(const std::string& source, const std::string& desti
         return false;
     }
     if (image.status != WholeFile::Status::Read) return false;
-    const auto document = AppendedDocument(image.bytes, DocumentMarker(GetModuleHandleW(nullptr)));
+    const auto document = AppendedDocument(image.bytes, core::DocumentMarker(GetModuleHandleW(nullptr)));
     if (!document) return false;
 
     winkit::FileHandle copy(CreateFileA(destination.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -58,7 +58,7 @@ bool ExtractAppendedDocument(const std::string& source, const std::string& desti
 }
 
 bool ReadDocumentFromViewer(const std::string& path, model::Text& text) {
-    TempFile copy;
+    core::TempFile copy;
     copy.Create();
     copy.SetDeleteOnDestruction(true);
     if (copy.Path().empty() || !ExtractAppendedDocument(path, copy.Path())) return false;
@@ -75,4 +75,4 @@ bool ReadDocumentFromViewer(const std::string& path, model::Text& text) {
     }
 }
 
-}  // namespace viewer
+}  // namespace app

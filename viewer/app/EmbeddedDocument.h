@@ -10,7 +10,7 @@
 
 #include "viewer/model/Text.h"
 
-namespace viewer {
+namespace app {
 
 // The bytes after the first document marker of `image`; none without a
 // marker, or when the marker is the last thing in it.
@@ -30,4 +30,4 @@ bool ExtractAppendedDocument(const std::string& source, const std::string& desti
 // what it had).
 bool ReadDocumentFromViewer(const std::string& path, model::Text& text);
 
-}  // namespace viewer
+}  // namespace app

@@ -5,8 +5,8 @@
 
 #include "appkit/framework/FrameWindow.h"
 
-namespace viewer {
+namespace app {
 
 class CMainFrame final : public appkit::FrameWindow {};
 
-}  // namespace viewer
+}  // namespace app

@@ -3,12 +3,12 @@
 #include "appkit/framework/MessageBoxes.h"
 #include "winkit/AnsiText.h"
 
-namespace viewer {
+namespace app {
 
 int ShowMessage(std::wstring_view text, UINT style) { return appkit::AppMessageBox(winkit::ToAnsi(text), style); }
 
-UserMessage MessageBoxSink() {
+core::UserMessage MessageBoxSink() {
     return [](const std::wstring& text, UINT style) { ShowMessage(text, style); };
 }
 
-}  // namespace viewer
+}  // namespace app

@@ -8,11 +8,11 @@
 
 #include "viewer/core/UserMessage.h"
 
-namespace viewer {
+namespace app {
 
 // Answers the button chosen.
 int ShowMessage(std::wstring_view text, UINT style = MB_OK);
 // The same box for the window-free core.
-UserMessage MessageBoxSink();
+core::UserMessage MessageBoxSink();
 
-}  // namespace viewer
+}  // namespace app

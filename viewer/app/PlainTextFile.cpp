@@ -6,7 +6,7 @@
 #include "winkit/FileHandle.h"
 #include "appkit/framework/StandardMessages.h"
 
-namespace viewer {
+namespace app {
 
 bool SavePlainText(const std::string& path, model::Text& text, const std::optional<TextRange>& range) {
     winkit::FileHandle file(
@@ -29,4 +29,4 @@ bool SavePlainText(const std::string& path, model::Text& text, const std::option
     }
 }
 
-}  // namespace viewer
+}  // namespace app

@@ -8,7 +8,7 @@
 #include "viewer/model/Text.h"
 #include "viewer/model/TextPos.h"
 
-namespace viewer {
+namespace app {
 
 struct TextRange {
     model::TextPos first;
@@ -20,4 +20,4 @@ struct TextRange {
 // the user with the standard messages; false then.
 bool SavePlainText(const std::string& path, model::Text& text, const std::optional<TextRange>& range);
 
-}  // namespace viewer
+}  // namespace app

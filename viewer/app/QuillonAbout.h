@@ -4,11 +4,11 @@
 #include "appkit/framework/Dialog.h"
 #include "viewer/app/ViewerIds.h"
 
-namespace viewer {
+namespace app {
 
 class QuillonAbout final : public appkit::Dialog {
 public:
     QuillonAbout() : Dialog(IDD_ABOUTBOX) {}
 };
 
-}  // namespace viewer
+}  // namespace app

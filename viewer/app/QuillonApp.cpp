@@ -16,7 +16,7 @@
 #include "viewer/app/ViewerIds.h"
 #include "viewer/app/WholeFile.h"
 
-namespace viewer {
+namespace app {
 
 CQuillonApp::Apartment::Apartment()
     : ole_(SUCCEEDED(OleInitialize(nullptr))), com_(SUCCEEDED(CoInitialize(nullptr))) {}
@@ -36,7 +36,7 @@ bool CQuillonApp::InitInstance() {
 
     SetRegistryKey(kCompany);
 
-    m_pEffectCatalogue = std::make_unique<EffectCatalogue>();
+    m_pEffectCatalogue = std::make_unique<core::EffectCatalogue>();
     m_pEffectCatalogue->BuildEffectCatalogue(MessageBoxSink());
     CatalogueRecordHost::Instance().SetCatalogue(m_pEffectCatalogue.get());
     model::SetDefaultEffectSource(&effects_);
@@ -79,4 +79,4 @@ bool CQuillonApp::OnCmdMsg(UINT id, appkit::CommandCall& call) {
     return Application::OnCmdMsg(id, call);
 }
 
-}  // namespace viewer
+}  // namespace app

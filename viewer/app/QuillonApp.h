@@ -14,7 +14,7 @@
 #include "viewer/app/StaticEffectSource.h"
 #include "viewer/core/EffectCatalogue.h"
 
-namespace viewer {
+namespace app {
 
 class CQuillonApp : public appkit::Application {
 public:
@@ -45,7 +45,7 @@ private:
     std::optional<Apartment> apartment_;
     EffectInstaller installer_;
     StaticEffectSource effects_;
-    std::unique_ptr<EffectCatalogue> m_pEffectCatalogue;
+    std::unique_ptr<core::EffectCatalogue> m_pEffectCatalogue;
 };
 
-}  // namespace viewer
+}  // namespace app

@@ -11,7 +11,7 @@
 #include "viewer/core/Markers.h"
 #include "winkit/AnsiText.h"
 
-namespace viewer {
+namespace app {
 
 CQuillonDoc::CQuillonDoc() : m_pText(std::make_unique<model::Text>()) {}
 
@@ -55,7 +55,7 @@ bool CQuillonDoc::LoadAppendedDocument() {
                     MB_OK | MB_ICONSTOP);
         return false;
     }
-    const auto document = AppendedDocument(image.bytes, DocumentMarker(GetModuleHandleW(nullptr)));
+    const auto document = AppendedDocument(image.bytes, core::DocumentMarker(GetModuleHandleW(nullptr)));
     if (!document) return false;
     try {
         appkit::MemoryArchive archive(*document);
@@ -88,4 +88,4 @@ bool CQuillonDoc::OnCmdMsg(UINT id, appkit::CommandCall& call) {
     return Document::OnCmdMsg(id, call);
 }
 
-}  // namespace viewer
+}  // namespace app

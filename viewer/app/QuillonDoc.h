@@ -11,7 +11,7 @@
 #include "viewer/interaction/Selection.h"
 #include "viewer/model/Text.h"
 
-namespace viewer {
+namespace app {
 
 class CQuillonDoc : public appkit::Document {
 public:
@@ -43,4 +43,4 @@ private:
     interaction::Selection m_selection;
 };
 
-}  // namespace viewer
+}  // namespace app

@@ -14,7 +14,7 @@
 #include "viewer/app/ViewerIds.h"
 #include "viewer/interaction/FindDlg.h"
 
-namespace viewer {
+namespace app {
 namespace {
 
 // The device context of a window, released at scope end.
@@ -311,4 +311,4 @@ LRESULT CQuillonView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return View::WindowProc(message, wParam, lParam);
 }
 
-}  // namespace viewer
+}  // namespace app

@@ -15,7 +15,7 @@
 #include "viewer/interaction/ViewHost.h"
 #include "viewer/interaction/ViewInteraction.h"
 
-namespace viewer {
+namespace app {
 
 class CQuillonView : public appkit::View, private interaction::ViewHost {
 public:
@@ -94,4 +94,4 @@ private:
     COLORREF m_background = RGB(0, 0, 0);
 };
 
-}  // namespace viewer
+}  // namespace app

@@ -3,7 +3,7 @@
 #include "appkit/framework/MessageBoxes.h"
 #include "winkit/AnsiText.h"
 
-namespace viewer {
+namespace app {
 
 void StaticEffectSource::ReportUnavailable() {
     // Owned by no window: the document that asked for the effect may be
@@ -15,4 +15,4 @@ void StaticEffectSource::ReportUnavailable() {
     PostQuitMessage(1);
 }
 
-}  // namespace viewer
+}  // namespace app

@@ -5,11 +5,11 @@
 
 #include "viewer/model/DefaultEffect.h"
 
-namespace viewer {
+namespace app {
 
 class StaticEffectSource final : public model::RegisteredStaticSource {
 public:
     void ReportUnavailable() override;
 };
 
-}  // namespace viewer
+}  // namespace app

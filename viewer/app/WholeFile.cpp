@@ -6,7 +6,7 @@
 
 #include "winkit/FileHandle.h"
 
-namespace viewer {
+namespace app {
 
 WholeFile ReadWholeFile(const std::string& path) {
     WholeFile result;
@@ -38,4 +38,4 @@ std::string OwnExecutablePath() {
     return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
 }
 
-}  // namespace viewer
+}  // namespace app

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace viewer {
+namespace app {
 
 struct WholeFile {
     enum class Status { Read, CannotOpen, ShortRead };
@@ -21,4 +21,4 @@ WholeFile ReadWholeFile(const std::string& path);
 // The full path of the running program's executable.
 std::string OwnExecutablePath();
 
-}  // namespace viewer
+}  // namespace app

@@ -2,7 +2,7 @@
 
 #include "viewer/core/ClassId.h"
 
-namespace viewer {
+namespace core {
 
 namespace {
 
@@ -57,4 +57,4 @@ AppendedData ScanAppendedData(std::span<const std::uint8_t> image, std::string_v
     return data;
 }
 
-}  // namespace viewer
+}  // namespace core

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-namespace viewer {
+namespace core {
 
 // Offset of the first occurrence of `pattern` that lies wholly inside
 // `buffer`; none for an empty buffer or an empty pattern.
@@ -41,4 +41,4 @@ struct AppendedData {
 AppendedData ScanAppendedData(std::span<const std::uint8_t> image, std::string_view effectMarker,
                               std::string_view documentMarker);
 
-}  // namespace viewer
+}  // namespace core

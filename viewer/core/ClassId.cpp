@@ -1,6 +1,6 @@
 #include "viewer/core/ClassId.h"
 
-namespace viewer {
+namespace core {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::optional<CLSID> ParseClsid(std::string_view text) {
     return id;
 }
 
-}  // namespace viewer
+}  // namespace core

@@ -7,7 +7,7 @@
 #include "viewer/core/ClassId.h"
 #include "winkit/RegistryKey.h"
 
-namespace viewer {
+namespace core {
 
 namespace {
 
@@ -104,4 +104,4 @@ void EffectCatalogue::ReleaseEffectCatalogue() {
     prototypes_.clear();
 }
 
-}  // namespace viewer
+}  // namespace core

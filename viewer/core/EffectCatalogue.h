@@ -14,7 +14,7 @@
 #include "contract/contract.h"
 #include "viewer/core/UserMessage.h"
 
-namespace viewer {
+namespace core {
 
 class EffectCatalogue {
 public:
@@ -51,4 +51,4 @@ private:
     std::vector<comkit::ComPtr<IViviFont>> prototypes_;
 };
 
-}  // namespace viewer
+}  // namespace core

@@ -5,7 +5,7 @@
 #include "viewer/core/MarkerIds.h"
 #include "winkit/AnsiText.h"
 
-namespace viewer {
+namespace core {
 
 namespace {
 
@@ -33,4 +33,4 @@ std::string EffectMarker(HINSTANCE instance) {
     return guid + tag;
 }
 
-}  // namespace viewer
+}  // namespace core

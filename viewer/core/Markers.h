@@ -10,11 +10,11 @@
 
 #include <string>
 
-namespace viewer {
+namespace core {
 
 // Precedes the one appended document.
 std::string DocumentMarker(HINSTANCE instance);
 // Precedes each appended effect module and its class identifier.
 std::string EffectMarker(HINSTANCE instance);
 
-}  // namespace viewer
+}  // namespace core

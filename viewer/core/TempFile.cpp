@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace viewer {
+namespace core {
 
 const std::string& TempFile::Create() {
     // The new name is taken while the old file still holds its own, so the
@@ -21,4 +21,4 @@ void TempFile::DeleteIfOwned() {
     if (deleteOnDestruction_ && !path_.empty()) DeleteFileA(path_.c_str());
 }
 
-}  // namespace viewer
+}  // namespace core

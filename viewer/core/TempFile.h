@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-namespace viewer {
+namespace core {
 
 class TempFile {
 public:
@@ -34,4 +34,4 @@ private:
     bool deleteOnDestruction_ = false;
 };
 
-}  // namespace viewer
+}  // namespace core

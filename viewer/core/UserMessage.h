@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-namespace viewer {
+namespace core {
 
 using UserMessage = std::function<void(const std::wstring& text, UINT style)>;
 
-}  // namespace viewer
+}  // namespace core

@@ -8,7 +8,7 @@
 namespace interaction {
 
 void FoldHalfWidthCase(std::string& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); i += model::cp932::CharSize(bytes, i)) {
+    for (std::size_t i = 0; i < bytes.size(); i += textrun::cp932::CharSize(bytes, i)) {
         if (bytes[i] >= 'A' && bytes[i] <= 'Z') bytes[i] = static_cast<char>(bytes[i] - 'A' + 'a');
     }
 }
@@ -29,10 +29,10 @@ std::optional<FoundRange> TextSearch::InLine(const std::string& bytes, int line,
                                               std::size_t limit, bool last) const {
     std::optional<FoundRange> found;
     int column = 0;
-    for (std::size_t offset = 0; offset < bytes.size(); offset += model::cp932::CharSize(bytes, offset), ++column) {
+    for (std::size_t offset = 0; offset < bytes.size(); offset += textrun::cp932::CharSize(bytes, offset), ++column) {
         if (offset < from || offset + pattern_.size() > limit) continue;
         if (bytes.compare(offset, pattern_.size(), pattern_) != 0) continue;
-        found = FoundRange{column, column + model::cp932::CharCount(std::string_view(bytes).substr(offset, pattern_.size())),
+        found = FoundRange{column, column + textrun::cp932::CharCount(std::string_view(bytes).substr(offset, pattern_.size())),
                            line};
         if (!last) break;
     }
@@ -48,7 +48,7 @@ std::optional<FoundRange> TextSearch::Down(model::Text& text, model::TextPos car
     caret = ClampCaret(text, caret);
     for (int line = caret.line; line < text.LineCount(); ++line) {
         const std::string bytes = LineBytes(text, line);
-        const std::size_t from = line == caret.line ? model::cp932::CharToByte(bytes, caret.column) : 0;
+        const std::size_t from = line == caret.line ? textrun::cp932::CharToByte(bytes, caret.column) : 0;
         if (auto found = InLine(bytes, line, from, bytes.size(), false)) return found;
     }
     return std::nullopt;
@@ -59,7 +59,7 @@ std::optional<FoundRange> TextSearch::Up(model::Text& text, model::TextPos caret
     caret = ClampCaret(text, caret);
     for (int line = caret.line; line >= 0; --line) {
         const std::string bytes = LineBytes(text, line);
-        const std::size_t limit = line == caret.line ? model::cp932::CharToByte(bytes, caret.column) : bytes.size();
+        const std::size_t limit = line == caret.line ? textrun::cp932::CharToByte(bytes, caret.column) : bytes.size();
         if (auto found = InLine(bytes, line, 0, limit, true)) return found;
     }
     return std::nullopt;

@@ -25,16 +25,16 @@ std::optional<std::wstring> EffectName(IViviFont* effect) {
 }  // namespace
 
 Paragraph::Paragraph(EffectChosenLater) {
-    RunShared::Join();
+    textrun::RunShared::Join();
     // The table's first face when the default one is not installed.
-    fontIndex = std::max(RunShared::FindFace(kDefaultFace), 0);
+    fontIndex = std::max(textrun::RunShared::FindFace(kDefaultFace), 0);
 }
 
 Paragraph::Paragraph() : Paragraph(EffectChosenLater{}) {
     effect = CreateDefaultEffect();
     if (effect) Bind();
     // The default face is told like any face set, when it is installed.
-    if (RunShared::FindFace(kDefaultFace) >= 0) Changed();
+    if (textrun::RunShared::FindFace(kDefaultFace) >= 0) Changed();
 }
 
 Paragraph::~Paragraph() { ReleaseShared(); }
@@ -43,11 +43,11 @@ void Paragraph::ReleaseShared() {
     // The effect goes before the last run takes the font cache with it: the
     // effect may still have one of the cache's fonts selected somewhere.
     effect.reset();
-    RunShared::Leave();
+    textrun::RunShared::Leave();
 }
 
 HRESULT Paragraph::Bind() {
-    effect->SetFontManager(RunShared::Fonts());
+    effect->SetFontManager(textrun::RunShared::Fonts());
     return effect->SetParagraph(this);
 }
 
@@ -55,15 +55,15 @@ void Paragraph::Changed() const {
     if (effect) effect->ChangeParagraph();
 }
 
-STDMETHODIMP Paragraph::Length(int* length) { return runaccess::Length(text, length); }
-STDMETHODIMP Paragraph::GetString(short** out) { return runaccess::GetString(text, out); }
+STDMETHODIMP Paragraph::Length(int* length) { return textrun::runaccess::Length(text, length); }
+STDMETHODIMP Paragraph::GetString(short** out) { return textrun::runaccess::GetString(text, out); }
 
 STDMETHODIMP Paragraph::GetCharactor(int index, short* character) {
-    return runaccess::GetCharactor(text, index, character);
+    return textrun::runaccess::GetCharactor(text, index, character);
 }
 
 STDMETHODIMP Paragraph::GetLOGFONT(tagPassLOGFONT* logFont) {
-    return runaccess::GetLOGFONT(fontIndex, PixelHeight(), logFont);
+    return textrun::runaccess::GetLOGFONT(fontIndex, PixelHeight(), logFont);
 }
 
 STDMETHODIMP Paragraph::GetColor(unsigned long* out) {
@@ -106,7 +106,7 @@ HRESULT Paragraph::SetEffect(comkit::ComPtr<IViviFont> replacement) {
 
 bool Paragraph::SetFaceName(const char* face) {
     if (!face) return false;
-    const int index = RunShared::FindFace(face);
+    const int index = textrun::RunShared::FindFace(face);
     if (index < 0) return false;
     fontIndex = index;
     Changed();
@@ -134,19 +134,19 @@ void Paragraph::SetBkColor(COLORREF value) {
 }
 
 std::string Paragraph::FaceName() const {
-    const FontTable& table = RunShared::InstalledFonts();
+    const textrun::FontTable& table = textrun::RunShared::InstalledFonts();
     if (fontIndex < 0 || fontIndex >= static_cast<int>(table.size())) return {};
     return table[fontIndex].lfFaceName;
 }
 
-LOGFONTA Paragraph::GetLogFont() const { return runaccess::LogFontAt(fontIndex, PixelHeight()); }
+LOGFONTA Paragraph::GetLogFont() const { return textrun::runaccess::LogFontAt(fontIndex, PixelHeight()); }
 
 // Points on the screen, as a character height in pixels.
-LONG Paragraph::PixelHeight() const { return -MulDiv(points, RunShared::ScreenDpi(), 72); }
+LONG Paragraph::PixelHeight() const { return -MulDiv(points, textrun::RunShared::ScreenDpi(), 72); }
 
-int Paragraph::CharCount() const { return cp932::CharCount(text); }
+int Paragraph::CharCount() const { return textrun::cp932::CharCount(text); }
 
-int Paragraph::CharToByte(int n) const { return static_cast<int>(cp932::CharToByte(text, n)); }
+int Paragraph::CharToByte(int n) const { return static_cast<int>(textrun::cp932::CharToByte(text, n)); }
 
 std::unique_ptr<Paragraph> Paragraph::SplitAt(int n) {
     auto tail = Clone();
@@ -178,20 +178,20 @@ bool Paragraph::Append(const Paragraph& other) {
 }
 
 void Paragraph::InsertText(int index, std::string_view bytes) {
-    text.insert(cp932::CharToByte(text, index), bytes);
+    text.insert(textrun::cp932::CharToByte(text, index), bytes);
     Changed();
 }
 
 void Paragraph::EraseChars(int from, int to) {
-    const std::size_t begin = cp932::CharToByte(text, from);
-    const std::size_t end = cp932::CharToByte(text, to);
+    const std::size_t begin = textrun::cp932::CharToByte(text, from);
+    const std::size_t end = textrun::cp932::CharToByte(text, to);
     if (end > begin) text.erase(begin, end - begin);
     if (!text.empty()) Changed();
 }
 
 void Paragraph::EraseCharAt(int index) {
-    const std::size_t at = cp932::CharToByte(text, index);
-    if (at < text.size()) text.erase(at, cp932::CharSize(text, at));
+    const std::size_t at = textrun::cp932::CharToByte(text, index);
+    if (at < text.size()) text.erase(at, textrun::cp932::CharSize(text, at));
     if (!text.empty()) Changed();
 }
 

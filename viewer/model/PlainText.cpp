@@ -85,8 +85,8 @@ void Line::WritePlainRange(appkit::Archive& archive, int from, int to) const {
 }
 
 void Paragraph::WritePlainRange(appkit::Archive& archive, int from, int to) const {
-    const std::size_t begin = cp932::CharToByte(text, from);
-    const std::size_t end = to == kEndOfLine ? text.size() : cp932::CharToByte(text, to);
+    const std::size_t begin = textrun::cp932::CharToByte(text, from);
+    const std::size_t end = to == kEndOfLine ? text.size() : textrun::cp932::CharToByte(text, to);
     if (end > begin) archive.Write(text.data() + begin, end - begin);
 }
 

@@ -74,7 +74,7 @@ std::unique_ptr<Paragraph> Paragraph::Load(appkit::Archive& archive, int version
 
     // Document data names a class only by its identifier; nothing else is
     // looked up.
-    const std::optional<CLSID> clsid = viewer::ParseClsid(archive.ReadString());
+    const std::optional<CLSID> clsid = core::ParseClsid(archive.ReadString());
     IViviFont* prototype = clsid ? host.FindEffectByClsid(*clsid) : nullptr;
     comkit::ComPtr<IViviFont> clone;
     const bool cloned = prototype && SUCCEEDED(prototype->Clone(clone.put())) && clone;

@@ -3,6 +3,6 @@
 
 namespace {
 
-viewer::CQuillonApp theApp;
+app::CQuillonApp theApp;
 
 }  // namespace

@@ -98,7 +98,7 @@ std::unique_ptr<model::Line> StaticLine(const model::Text& text, const std::vect
 
 std::vector<std::uint8_t> RecordOf(model::Text& text) {
     appkit::MemoryArchive archive;
-    text.Serialize(archive, viewer::CatalogueRecordHost::Instance());
+    text.Serialize(archive, app::CatalogueRecordHost::Instance());
     return archive.Bytes();
 }
 
@@ -146,9 +146,9 @@ comkit::ComPtr<IViviFont> BuiltInStatic::Create() { return comkit::ComPtr<IViviF
 
 void ViewerTest::SetUp() {
     model::SetDefaultEffectSource(&statics_);
-    app = std::make_unique<viewer::CQuillonApp>();
+    app = std::make_unique<app::CQuillonApp>();
     app->SetDocTemplate(
-        appkit::SingleDocTemplate::Create<viewer::CQuillonDoc, viewer::CMainFrame, viewer::CQuillonView>(IDR_MAINFRAME));
+        appkit::SingleDocTemplate::Create<app::CQuillonDoc, app::CMainFrame, app::CQuillonView>(IDR_MAINFRAME));
     ASSERT_TRUE(app->ProcessShellCommand({}));
     ShowWindow(Frame(), SW_SHOW);
     UpdateWindow(Frame());
@@ -159,15 +159,15 @@ void ViewerTest::TearDown() {
     app.reset();
     Pump();
     model::SetDefaultEffectSource(nullptr);
-    EXPECT_EQ(0, model::RunShared::LiveCount()) << "runs outlived the test";
+    EXPECT_EQ(0, textrun::RunShared::LiveCount()) << "runs outlived the test";
 }
 
-viewer::CQuillonDoc& ViewerTest::Doc() const {
-    return *static_cast<viewer::CQuillonDoc*>(app->DocTemplate()->GetDocument());
+app::CQuillonDoc& ViewerTest::Doc() const {
+    return *static_cast<app::CQuillonDoc*>(app->DocTemplate()->GetDocument());
 }
 
-viewer::CQuillonView& ViewerTest::View() const {
-    return *static_cast<viewer::CQuillonView*>(app->MainFrame()->GetActiveView());
+app::CQuillonView& ViewerTest::View() const {
+    return *static_cast<app::CQuillonView*>(app->MainFrame()->GetActiveView());
 }
 
 HWND ViewerTest::Frame() const { return app->MainWindow(); }

@@ -142,8 +142,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    viewer::CQuillonDoc& Doc() const;
-    viewer::CQuillonView& View() const;
+    app::CQuillonDoc& Doc() const;
+    app::CQuillonView& View() const;
     HWND ViewWindow() const { return View().Handle(); }
     HWND Frame() const;
     // The view's client area resized, as the frame does.
@@ -158,7 +158,7 @@ protected:
     static void Pump();
 
     // The program's application object, not started: only its template and commands.
-    std::unique_ptr<viewer::CQuillonApp> app;
+    std::unique_ptr<app::CQuillonApp> app;
 
 private:
     BuiltInStatic statics_;

@@ -111,7 +111,7 @@ std::wstring WindowText(HWND window) {
 // The maker's notice fits its control whole, wrapped at its words, in the
 // dialog's font and in either of the documents' faces at that size.
 TEST(AboutBox, TheNoticeShowsWholeInTheDocumentsFaces) {
-    viewer::QuillonAbout about;
+    app::QuillonAbout about;
     ASSERT_TRUE(about.Create());
     HWND notice = nullptr;
     for (HWND child = GetWindow(about.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))

@@ -42,7 +42,7 @@ protected:
         testsupport::Canvas canvas(200, 100, RGB(1, 2, 3));
         SendMessageA(ViewWindow(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
         View().OnDraw(canvas.dc());
-        SendMessageA(ViewWindow(), WM_TIMER, viewer::CQuillonView::kAnimationTimer, 0);
+        SendMessageA(ViewWindow(), WM_TIMER, app::CQuillonView::kAnimationTimer, 0);
         EXPECT_EQ(background, canvas.Pixel(199, 99));
     }
 };
@@ -105,7 +105,7 @@ TEST_F(Opening, TheViewKeepsPaintingWhileTheReadersMessageIsUp) {
     int ticksDuringMessage = 0;
     appkit::ScopedMessageBoxAnswer answer([&](const appkit::MessageBoxRequest&) {
         log = {};
-        SendMessageA(ViewWindow(), WM_TIMER, viewer::CQuillonView::kAnimationTimer, 0);
+        SendMessageA(ViewWindow(), WM_TIMER, app::CQuillonView::kAnimationTimer, 0);
         ticksDuringMessage = static_cast<int>(log.updates.size());
         return IDOK;
     });
@@ -136,7 +136,7 @@ TEST_F(Opening, StoringWritesTheShownTextAsOneRecord) {
 // A viewer executable: some bytes of its own, then what is appended.
 std::string ViewerExecutable(const std::string& appended) { return std::string("MZ\x90\0 program bytes", 18) + appended; }
 
-std::string Marker() { return viewer::DocumentMarker(GetModuleHandleW(nullptr)); }
+std::string Marker() { return core::DocumentMarker(GetModuleHandleW(nullptr)); }
 
 class EmbeddedOpening : public Opening {
 protected:
@@ -200,7 +200,7 @@ TEST_F(EmbeddedOpening, AViewerThatCannotBeOpenedIsToldTwice) {
 TEST(EmbeddedDocument, ACopyThatCannotBeCreatedIsTold) {
     ScratchFile viewerFile(ViewerExecutable(Marker() + std::string("\0record", 7)));
     MessageLog messages;
-    EXPECT_FALSE(viewer::ExtractAppendedDocument(viewerFile.path(), "Z:\\no such folder\\copy.tmp"));
+    EXPECT_FALSE(app::ExtractAppendedDocument(viewerFile.path(), "Z:\\no such folder\\copy.tmp"));
     EXPECT_EQ(Texts{L"部分保存用ファイルの作成に失敗しました"}, messages.Texts());
 }
 

@@ -13,7 +13,7 @@
 namespace apptest {
 namespace {
 
-using viewer::EffectInstaller;
+using app::EffectInstaller;
 
 // Quillon.exe loaded for its resources only.
 class ProgramResources {
@@ -44,7 +44,7 @@ protected:
         executable = std::make_unique<ScratchFile>(std::string("MZ program", 10) + appended);
         return executable->path();
     }
-    std::string EffectMarker() const { return viewer::EffectMarker(resources.get()); }
+    std::string EffectMarker() const { return core::EffectMarker(resources.get()); }
 
     ProgramResources resources;
     std::unique_ptr<ScratchFile> executable;
@@ -58,7 +58,7 @@ TEST_F(Installer, TheCarriedStaticModuleLivesExactlyAsLongAsTheInstallation) {
     const std::string path = installer.Modules()[0].path;
     EXPECT_EQ(ReadFileBytes(StaticModulePath()), ReadFileBytes(path));
     EXPECT_EQ(path, RegisteredServer(StaticClsid()));
-    EXPECT_TRUE(viewer::IsClassRegistered(StaticClsid()));
+    EXPECT_TRUE(app::IsClassRegistered(StaticClsid()));
 
     installer.UninstallEffects();
     EXPECT_FALSE(RegisteredServer(StaticClsid()));
@@ -150,7 +150,7 @@ TEST(ModuleFile, AModuleThatCannotBeWrittenIsToldAndLeavesNoFile) {
     const std::set<std::string> before = TempFiles("ZEQ");
     MessageLog messages;
     const std::uint8_t bytes[] = {1, 2, 3};
-    EXPECT_EQ("", viewer::WriteTempBinary(bytes, "Z:\\no such folder\\"));
+    EXPECT_EQ("", app::WriteTempBinary(bytes, "Z:\\no such folder\\"));
     EXPECT_EQ(std::vector<std::wstring>{L"フォントファイルが出力できませんでした"}, messages.Texts());
     EXPECT_EQ(before, TempFiles("ZEQ"));
 }

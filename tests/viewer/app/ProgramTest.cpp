@@ -178,8 +178,8 @@ protected:
         std::ofstream program(programPath, std::ios::binary);
         program << ReadFileBytes(QuillonPath());
         for (const AppendedModule& appended : kAppended)
-            program << EffectEntry(viewer::EffectMarker(resources), ClsidOf(appended), ReadFileBytes(PathOf(appended)));
-        program << viewer::DocumentMarker(resources) << DocumentRecord();
+            program << EffectEntry(core::EffectMarker(resources), ClsidOf(appended), ReadFileBytes(PathOf(appended)));
+        program << core::DocumentMarker(resources) << DocumentRecord();
     }
     void TearDown() override {
         DeleteFileA(programPath.c_str());

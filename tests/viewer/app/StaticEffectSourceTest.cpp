@@ -26,7 +26,7 @@ public:
     void ReportUnavailable() override { viewer_.ReportUnavailable(); }
 
 private:
-    viewer::StaticEffectSource viewer_;
+    app::StaticEffectSource viewer_;
 };
 
 TEST(StaticEffectSource, MissingComponentsAreReportedOnceAndQuitTheProgram) {

@@ -347,7 +347,7 @@ protected:
     void SetUp() override {
         ViewInteraction::SetUp();
         RegDeleteTreeA(HKEY_CURRENT_USER, kHistoryKey);
-        app->SetRegistryKey(viewer::CQuillonApp::kCompany);
+        app->SetRegistryKey(app::CQuillonApp::kCompany);
     }
 
     // Opens the find dialog with the Edit command.

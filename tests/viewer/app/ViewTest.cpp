@@ -54,7 +54,7 @@ TEST_F(ViewPainting, LinesAreDrawnWhileTheirTopIsInsideTheClientArea) {
     EXPECT_EQ((Strings{"0 10,5", "1 10,38", "2 10,71", "3 10,104", "4 10,137"}), log.draws);
 }
 
-void Tick(HWND view) { SendMessageA(view, WM_TIMER, viewer::CQuillonView::kAnimationTimer, 0); }
+void Tick(HWND view) { SendMessageA(view, WM_TIMER, app::CQuillonView::kAnimationTimer, 0); }
 
 using Animation = ViewerTest;
 

@@ -13,8 +13,8 @@
 
 namespace {
 
-using viewer::FindBytes;
-using viewer::ScanAppendedData;
+using core::FindBytes;
+using core::ScanAppendedData;
 
 const std::string kEffectMarker = "60458B80-7825-11D2-8CDD-00A0C9A0F04D--Tvk, Vivi Font Component--";
 const std::string kDocumentMarker = "--Tvk, OndelleWriter Project.--(DF1E2F00-4344-11d2-B8E1-00A0C96EED8B)";

@@ -20,7 +20,7 @@
 
 namespace {
 
-using viewer::EffectCatalogue;
+using core::EffectCatalogue;
 
 const CLSID& StaticClsid() { return contract::Identity(contract::Module::Static).clsid; }
 const CLSID& RainClsid() { return contract::Identity(contract::Module::Rain).clsid; }
@@ -37,7 +37,7 @@ struct Shown {
 
 struct MessageRecorder {
     std::vector<Shown> shown;
-    viewer::UserMessage Sink() {
+    core::UserMessage Sink() {
         return [this](const std::wstring& text, UINT style) { shown.push_back({text, style}); };
     }
 };

@@ -8,8 +8,8 @@ namespace {
 
 TEST(Markers, AreAssembledFromTheStringResources) {
     const HINSTANCE self = GetModuleHandleW(nullptr);
-    const std::string document = viewer::DocumentMarker(self);
-    const std::string effect = viewer::EffectMarker(self);
+    const std::string document = core::DocumentMarker(self);
+    const std::string effect = core::EffectMarker(self);
     EXPECT_EQ("--Tvk, OndelleWriter Project.--(DF1E2F00-4344-11d2-B8E1-00A0C96EED8B)", document);
     EXPECT_EQ("60458B80-7825-11D2-8CDD-00A0C9A0F04D--Tvk, Vivi Font Component--", effect);
     EXPECT_EQ(std::string::npos, document.find(effect));
@@ -19,8 +19,8 @@ TEST(Markers, AreAssembledFromTheStringResources) {
 TEST(Markers, AreEmptyWhenTheResourcesAreMissing) {
     const HINSTANCE other = GetModuleHandleW(L"kernel32.dll");
     ASSERT_NE(nullptr, other);
-    EXPECT_EQ("", viewer::DocumentMarker(other));
-    EXPECT_EQ("", viewer::EffectMarker(other));
+    EXPECT_EQ("", core::DocumentMarker(other));
+    EXPECT_EQ("", core::EffectMarker(other));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ std::string FileName(const std::string& path) { return path.substr(path.find_las
 TEST(TempFile, CreatesAnEmptyFileInTheTemporaryFolderAndDeletesItWhenAsked) {
     std::string path;
     {
-        viewer::TempFile file;
+        core::TempFile file;
         EXPECT_TRUE(file.Path().empty());
         path = file.Create();
         file.SetDeleteOnDestruction(true);
@@ -35,7 +35,7 @@ TEST(TempFile, CreatesAnEmptyFileInTheTemporaryFolderAndDeletesItWhenAsked) {
 TEST(TempFile, KeepsItsFileUnlessAskedAndNeverReusesAName) {
     std::string kept;
     {
-        viewer::TempFile file("ZEQ");
+        core::TempFile file("ZEQ");
         kept = file.Create();
         EXPECT_EQ("ZEQ", FileName(kept).substr(0, 3));
     }
@@ -43,7 +43,7 @@ TEST(TempFile, KeepsItsFileUnlessAskedAndNeverReusesAName) {
 
     std::string first, second;
     {
-        viewer::TempFile file;
+        core::TempFile file;
         first = file.Create();
         file.SetDeleteOnDestruction(true);
         second = file.Create();

@@ -30,7 +30,7 @@ TEST(DefaultEffect, NewRunsGetTheRegisteredStaticFont) {
         EXPECT_GT(run.DrawingArea().cx, 0);
         EXPECT_GT(run.Width(3), run.Width(1));
     }
-    EXPECT_EQ(0, model::RunShared::LiveCount());
+    EXPECT_EQ(0, textrun::RunShared::LiveCount());
 }
 
 }  // namespace

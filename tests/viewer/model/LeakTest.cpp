@@ -34,15 +34,15 @@ TEST_F(LeakTest, NothingOutlivesTheLastRun) {
         auto clone = text.Clone();
         clone->SetBkColor(RGB(0, 0, 64));
         text.Insert(*clone, {0, 0});
-        EXPECT_GT(model::RunShared::LiveCount(), 1000);
+        EXPECT_GT(textrun::RunShared::LiveCount(), 1000);
 
         tagPassLOGFONT logFont{};
         text.LineAt(0)->Run(0).Clone()->GetLOGFONT(&logFont);
-        model::RunShared::Fonts()->GetFontIndirect(&logFont, &font);
+        textrun::RunShared::Fonts()->GetFontIndirect(&logFont, &font);
         ASSERT_EQ(OBJ_FONT, GetObjectType(font));
     }
-    EXPECT_EQ(0, model::RunShared::LiveCount());
-    EXPECT_EQ(nullptr, model::RunShared::Fonts());
+    EXPECT_EQ(0, textrun::RunShared::LiveCount());
+    EXPECT_EQ(nullptr, textrun::RunShared::Fonts());
     EXPECT_EQ(effectsBefore, comkit::ModuleState::LiveObjects());
     EXPECT_EQ(0u, GetObjectType(font));
 }

@@ -200,10 +200,10 @@ TEST_F(LineEditTest, CopyFromReplacesRunsWithoutLeakingThem) {
     Fill(line, {{"old", kStyleX}, {"runs", kStyleY}});
     Line source;
     Fill(source, {{"new", kStyleY}});
-    const int before = model::RunShared::LiveCount();
+    const int before = textrun::RunShared::LiveCount();
     line.CopyFrom(source);
     EXPECT_EQ(Texts{"new"}, RunTexts(line));
-    EXPECT_EQ(before - 1, model::RunShared::LiveCount());
+    EXPECT_EQ(before - 1, textrun::RunShared::LiveCount());
     auto clone = line.Clone();
     EXPECT_EQ(Texts{"new"}, RunTexts(*clone));
 }

@@ -95,7 +95,7 @@ void ModelTest::SetUp() { model::SetDefaultEffectSource(&source_); }
 
 void ModelTest::TearDown() {
     model::SetDefaultEffectSource(nullptr);
-    EXPECT_EQ(0, model::RunShared::LiveCount()) << "runs outlived the test";
+    EXPECT_EQ(0, textrun::RunShared::LiveCount()) << "runs outlived the test";
 }
 
 std::unique_ptr<model::Paragraph> MakeRun(std::string_view bytes, COLORREF color) {

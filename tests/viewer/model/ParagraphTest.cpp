@@ -10,7 +10,7 @@
 namespace {
 
 using model::Paragraph;
-using model::RunShared;
+using textrun::RunShared;
 using modeltest::MakeRun;
 using modeltest::Sjis;
 
@@ -19,7 +19,7 @@ class ParagraphTest : public modeltest::ModelTest {};
 TEST(Cp932, LeadBytesAreTheTwoFixedRangesWhateverTheLocale) {
     for (int byte = 0; byte < 256; ++byte) {
         const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        EXPECT_EQ(lead, model::cp932::IsLeadByte(static_cast<unsigned char>(byte))) << byte;
+        EXPECT_EQ(lead, textrun::cp932::IsLeadByte(static_cast<unsigned char>(byte))) << byte;
     }
 }
 
@@ -78,7 +78,7 @@ TEST_F(ParagraphTest, StartsWithTheDocumentsDefaults) {
     EXPECT_EQ(RGB(255, 255, 255), run.Color());
     EXPECT_EQ(RGB(0, 0, 0), run.BkColor());
     ASSERT_NE(nullptr, run.Effect());
-    const int preferred = model::FindFace(RunShared::InstalledFonts(), Sjis(L"ＭＳ Ｐゴシック").c_str());
+    const int preferred = textrun::FindFace(RunShared::InstalledFonts(), Sjis(L"ＭＳ Ｐゴシック").c_str());
     EXPECT_EQ(preferred >= 0 ? preferred : 0, run.FontIndex());
 }
 
@@ -155,7 +155,7 @@ TEST_F(ParagraphTest, SharedStateLivesExactlyAsLongAsTheRuns) {
     {
         Paragraph first;
         EXPECT_FALSE(RunShared::InstalledFonts().empty());
-        model::FontManager* cache = RunShared::Fonts();
+        textrun::FontManager* cache = RunShared::Fonts();
         ASSERT_NE(nullptr, cache);
         {
             Paragraph second;

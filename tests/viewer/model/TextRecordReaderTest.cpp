@@ -247,7 +247,7 @@ TEST_F(RecordReaderTest, FirstByteNotZeroReadsNothing) {
     EXPECT_TRUE(host.messages.empty());
 
     // Over a file, the file is left on that byte for the caller.
-    viewer::TempFile scratch("rec");
+    core::TempFile scratch("rec");
     scratch.SetDeleteOnDestruction(true);
     ASSERT_FALSE(scratch.Create().empty());
     const HANDLE file =

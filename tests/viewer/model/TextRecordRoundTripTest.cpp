@@ -20,7 +20,7 @@ class RecordRoundTripTest : public modeltest::ModelTest {
 protected:
     // An installed face that new runs do not start with.
     static std::string OtherFace(const std::string& usual) {
-        for (const LOGFONTA& font : model::RunShared::InstalledFonts()) {
+        for (const LOGFONTA& font : textrun::RunShared::InstalledFonts()) {
             if (usual != font.lfFaceName && font.lfFaceName[0] != '@') return font.lfFaceName;
         }
         return usual;
