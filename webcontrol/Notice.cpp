@@ -6,19 +6,14 @@
 
 #include "textrun/Cp932.h"
 #include "winkit/AnsiText.h"
+#include "winkit/MessageBoxes.h"
 
 namespace netrune {
 namespace {
 
-class MessageBoxSink final : public NoticeSink {
-public:
-    void Show(const std::wstring& text, const std::wstring& caption, UINT type) override {
-        MessageBoxW(nullptr, text.c_str(), caption.c_str(), type);
-    }
-};
-
-MessageBoxSink g_messageBox;
-NoticeSink* g_sink = &g_messageBox;
+void Show(const std::wstring& text, const std::wstring& caption, UINT type) {
+    winkit::ShowMessageBox({nullptr, text, caption, type});
+}
 
 constexpr wchar_t kEffectCaption[] = L"ViviFont Failed";
 
@@ -36,11 +31,9 @@ std::wstring CutToBytes(const std::wstring& message, std::size_t bytes) {
 
 }  // namespace
 
-void SetNoticeSink(NoticeSink* sink) { g_sink = sink ? sink : &g_messageBox; }
-
 void NoticeInvalidClsid(const std::wstring& text) {
     const std::wstring message = CutToBytes(L"指定されたCLSID(" + text + L")は不正です\n", kMessageBytes);
-    g_sink->Show(message, kEffectCaption, MB_OK | MB_ICONINFORMATION);
+    Show(message, kEffectCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 void NoticeCreationFailed(const CLSID& clsid, HRESULT failure) {
@@ -48,11 +41,11 @@ void NoticeCreationFailed(const CLSID& clsid, HRESULT failure) {
     StringFromGUID2(clsid, clsidText, 40);
     wchar_t code[16];
     std::swprintf(code, 16, L"%lx", static_cast<unsigned long>(failure));
-    g_sink->Show(std::wstring(L"指定されたViviフォント[CLSID:") + clsidText + L"]の\n::CoCreateInstance()に失敗しました(SCODE=0x" +
-                     code + L")",
-                 kEffectCaption, MB_OK | MB_ICONINFORMATION);
+    Show(std::wstring(L"指定されたViviフォント[CLSID:") + clsidText + L"]の\n::CoCreateInstance()に失敗しました(SCODE=0x" +
+             code + L")",
+         kEffectCaption, MB_OK | MB_ICONINFORMATION);
 }
 
-void NoticeNoDownloader() { g_sink->Show(L"非同期ダウンロードモニカの作成に失敗", L"失敗", MB_OK); }
+void NoticeNoDownloader() { Show(L"非同期ダウンロードモニカの作成に失敗", L"失敗", MB_OK); }
 
 }  // namespace netrune

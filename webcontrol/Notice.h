@@ -1,5 +1,6 @@
-// The messages the control shows the page's user. Tests install a sink of
-// their own; the control's code only asks for a message to be shown.
+// The messages the control shows the page's user, in winkit's message boxes
+// (which a test answers); the control's code only asks for a message to be
+// shown.
 #pragma once
 
 #include <windows.h>
@@ -7,17 +8,6 @@
 #include <string>
 
 namespace netrune {
-
-class NoticeSink {
-public:
-    virtual void Show(const std::wstring& text, const std::wstring& caption, UINT type) = 0;
-
-protected:
-    ~NoticeSink() = default;
-};
-
-// Null brings back the message box.
-void SetNoticeSink(NoticeSink* sink);
 
 // put ViviFontCLSID with text that is no class identifier.
 void NoticeInvalidClsid(const std::wstring& text);

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "appkit/framework/ScopedOverride.h"
+#include "winkit/ScopedOverride.h"
 
 namespace appkit {
 
@@ -29,7 +29,7 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request);
 std::string DialogFilter(const std::string& filter);
 
 // While it lives, every file dialog is answered by `answer` instead of a person.
-class ScopedFileDialogAnswer : public ScopedOverride<std::optional<std::string>(const FileDialogRequest&)> {
+class ScopedFileDialogAnswer : public winkit::ScopedOverride<std::optional<std::string>(const FileDialogRequest&)> {
 public:
     explicit ScopedFileDialogAnswer(std::function<std::optional<std::string>(const FileDialogRequest&)> answer);
 };

@@ -3,14 +3,11 @@
 #include "appkit/framework/Application.h"
 #include "appkit/framework/FrameworkIds.h"
 #include "appkit/framework/ResourceText.h"
+#include "winkit/AnsiText.h"
+#include "winkit/MessageBoxes.h"
 
 namespace appkit {
 namespace {
-
-std::function<int(const MessageBoxRequest&)>& AnswerSlot() {
-    static std::function<int(const MessageBoxRequest&)> slot;
-    return slot;
-}
 
 // The main window's last active popup, so a box raised while a dialog of the
 // program is up stays in front of that dialog.
@@ -28,8 +25,8 @@ std::string ProgramCaption() {
 }  // namespace
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
-    if (const auto& answer = AnswerSlot()) return answer(MessageBoxRequest{owner, text, caption, type});
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    // The program's texts are in the ANSI code page, as the box would read them.
+    return winkit::ShowMessageBox({owner, winkit::ToWide(text), winkit::ToWide(caption), type});
 }
 
 int AppMessageBox(const std::string& text, UINT type) {
@@ -38,8 +35,5 @@ int AppMessageBox(const std::string& text, UINT type) {
 }
 
 int AppMessageBox(UINT textId, UINT type) { return AppMessageBox(LoadText(textId), type); }
-
-ScopedMessageBoxAnswer::ScopedMessageBoxAnswer(std::function<int(const MessageBoxRequest&)> answer)
-    : ScopedOverride(AnswerSlot(), std::move(answer)) {}
 
 }  // namespace appkit

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <new>
-#include <string>
 
-#include "winkit/AnsiText.h"
+#include "winkit/MessageBoxes.h"
 
 namespace palette {
 
@@ -26,12 +25,11 @@ void PixelList::Clear() {
 }
 
 void ShowMemoryWarning(const wchar_t* displayName) {
-    const std::string text = winkit::ToAnsi(
-        L"このフォントに十分なメモリーの確保ができませんでした。\n"
-        L"フォントの動きは不完全になります。\n"
-        L"一度スタティックフォントの戻すことをお勧めします。");
-    const std::string caption = winkit::ToAnsi(displayName);
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+    winkit::ShowMessageBox({nullptr,
+                            L"このフォントに十分なメモリーの確保ができませんでした。\n"
+                            L"フォントの動きは不完全になります。\n"
+                            L"一度スタティックフォントの戻すことをお勧めします。",
+                            displayName, MB_OK | MB_ICONWARNING});
 }
 
 }  // namespace palette

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "webcontrol/Notice.h"
+#include "winkit/MessageBoxes.h"
 
 namespace webtest {
 
-class NoticeLog final : public netrune::NoticeSink {
+class NoticeLog final {
 public:
-    NoticeLog() { netrune::SetNoticeSink(this); }
-    ~NoticeLog() { netrune::SetNoticeSink(nullptr); }
+    NoticeLog() = default;
     NoticeLog(const NoticeLog&) = delete;
     NoticeLog& operator=(const NoticeLog&) = delete;
 
@@ -21,13 +20,16 @@ public:
         std::wstring caption;
         UINT type;
     };
-    void Show(const std::wstring& text, const std::wstring& caption, UINT type) override {
-        notices.push_back({text, caption, type});
-        if (whileShown) whileShown();
-    }
     std::vector<Notice> notices;
     // What the page does while a message box is up, its message loop running.
     std::function<void()> whileShown;
+
+private:
+    winkit::ScopedMessageBoxAnswer answer_{[this](const winkit::MessageBoxRequest& box) {
+        notices.push_back({box.text, box.caption, box.type});
+        if (whileShown) whileShown();
+        return IDOK;
+    }};
 };
 
 }  // namespace webtest

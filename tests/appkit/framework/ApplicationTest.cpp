@@ -2,12 +2,12 @@
 
 #include "appkit/framework/Dialog.h"
 #include "appkit/framework/FrameworkIds.h"
-#include "appkit/framework/MessageBoxes.h"
 #include "tests/appkit/framework/ProbeApp.h"
+#include "tests/appkit/framework/ProbeIds.h"
 #include "tests/appkit/framework/ProbeTest.h"
 #include "tests/support/System.h"
 #include "winkit/AnsiText.h"
-#include "tests/appkit/framework/ProbeIds.h"
+#include "winkit/MessageBoxes.h"
 
 namespace probe {
 namespace {
@@ -37,7 +37,7 @@ TEST_F(Startup, AFileThatCannotBeOpenedEndsTheProgramThroughExitInstance) {
     ProbeApp app;
     app.commandLine = {appkit::CommandLineInfo::Command::FileOpen, missing.path()};
     int boxes = 0;
-    appkit::ScopedMessageBoxAnswer answer([&](const appkit::MessageBoxRequest&) { return ++boxes, IDOK; });
+    winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest&) { return ++boxes, IDOK; });
     EXPECT_EQ(0, app.Main());
     EXPECT_EQ(1, boxes);
     EXPECT_EQ(nullptr, app.MainFrame());

@@ -4,10 +4,10 @@
 
 #include "appkit/framework/FileDialog.h"
 #include "appkit/framework/FrameworkIds.h"
-#include "appkit/framework/MessageBoxes.h"
 #include "tests/appkit/framework/ProbeApp.h"
 #include "tests/appkit/framework/ProbeTest.h"
 #include "winkit/AnsiText.h"
+#include "winkit/MessageBoxes.h"
 
 namespace probe {
 namespace {
@@ -32,9 +32,9 @@ protected:
 
     ProbeApp app;
     appkit::FileDialogRequest lastRequest;
-    std::vector<appkit::MessageBoxRequest> shown;
+    std::vector<winkit::MessageBoxRequest> shown;
     // Records every message box, and the events up to it, and answers OK.
-    appkit::ScopedMessageBoxAnswer boxes{[this](const appkit::MessageBoxRequest& request) {
+    winkit::ScopedMessageBoxAnswer boxes{[this](const winkit::MessageBoxRequest& request) {
         shown.push_back(request);
         eventsAtBox = Events();
         return IDOK;
@@ -90,7 +90,7 @@ TEST_F(DocumentView, AMissingFileIsReportedAndTheDocumentKept) {
     ScratchFile missing;
     OpenThroughTheDialog(missing.path());
     ASSERT_EQ(1u, shown.size());
-    EXPECT_EQ(missing.path() + winkit::ToAnsi(L" が見つかりません。"), shown[0].text);
+    EXPECT_EQ(winkit::ToWide(missing.path()) + L" が見つかりません。", shown[0].text);
     EXPECT_EQ("kept", app.Document().bytes);
     EXPECT_TRUE(Events().empty());
     EXPECT_EQ("", app.Document().GetPathName());
@@ -100,7 +100,7 @@ TEST_F(DocumentView, ADamagedFileIsReportedOnlyAfterTheViewsLetGoOfItsData) {
     ScratchFile file(std::string("\x05" "ab", 3));
     OpenThroughTheDialog(file.path());
     ASSERT_EQ(1u, shown.size());
-    EXPECT_EQ(file.path() + winkit::ToAnsi(L" の終わりを越えて読み込もうとしました。"), shown[0].text);
+    EXPECT_EQ(winkit::ToWide(file.path()) + L" の終わりを越えて読み込もうとしました。", shown[0].text);
     EXPECT_EQ((std::vector<std::string>{"document emptied", "document serialized", "document emptied", "view updated"}),
               eventsAtBox);
     EXPECT_EQ("", app.Document().bytes);

@@ -2,8 +2,8 @@
 // line: it opens what the command line asks for, closes its window at once
 // and exits with the number of bytes its document loaded, or 255 when it
 // could not start. It answers its own message boxes with OK.
-#include "appkit/framework/MessageBoxes.h"
 #include "tests/appkit/framework/ProbeApp.h"
+#include "winkit/MessageBoxes.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ private:
     int loaded_ = 0;
 };
 
-const appkit::ScopedMessageBoxAnswer answerBoxes([](const appkit::MessageBoxRequest&) { return IDOK; });
+const winkit::ScopedMessageBoxAnswer answerBoxes([](const winkit::MessageBoxRequest&) { return IDOK; });
 ProbeProgram theProgram;
 
 }  // namespace

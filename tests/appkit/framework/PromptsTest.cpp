@@ -6,15 +6,16 @@
 #include "tests/appkit/framework/ProbeApp.h"
 #include "tests/appkit/framework/ProbeTest.h"
 #include "winkit/AnsiText.h"
+#include "winkit/MessageBoxes.h"
 
 namespace probe {
 namespace {
 
 class Prompts : public ProbeTest {
 protected:
-    std::vector<appkit::MessageBoxRequest> shown;
+    std::vector<winkit::MessageBoxRequest> shown;
     int answer = IDOK;
-    appkit::ScopedMessageBoxAnswer boxes{[this](const appkit::MessageBoxRequest& request) {
+    winkit::ScopedMessageBoxAnswer boxes{[this](const winkit::MessageBoxRequest& request) {
         shown.push_back(request);
         return answer;
     }};
@@ -27,7 +28,7 @@ TEST_F(Prompts, TheProgramsMessagesAreCaptionedWithItsNameAndOwnedByItsWindow) {
     EXPECT_EQ(IDNO, appkit::AppMessageBox("plain"));
     EXPECT_EQ(IDNO, appkit::AppMessageBox("asked", MB_YESNOCANCEL | MB_ICONQUESTION));
     ASSERT_EQ(2u, shown.size());
-    EXPECT_EQ("AppkitProbe", shown[0].caption);
+    EXPECT_EQ(L"AppkitProbe", shown[0].caption);
     EXPECT_EQ(app.MainWindow(), shown[0].owner);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), shown[0].type) << "a plain box gets the exclamation mark";
     EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION), shown[1].type);
@@ -36,7 +37,7 @@ TEST_F(Prompts, TheProgramsMessagesAreCaptionedWithItsNameAndOwnedByItsWindow) {
 TEST_F(Prompts, WithoutAnApplicationTheNameComesFromTheStringTable) {
     appkit::AppMessageBox("alone", MB_ICONSTOP);
     ASSERT_EQ(1u, shown.size());
-    EXPECT_EQ("AppkitProbe", shown[0].caption);
+    EXPECT_EQ(L"AppkitProbe", shown[0].caption);
     EXPECT_EQ(nullptr, shown[0].owner);
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), shown[0].type);
 }
@@ -49,11 +50,11 @@ TEST_F(Prompts, StandardMessagesNameTheFileAndTheReason) {
     appkit::ReportArchiveError(path, appkit::ArchiveError(appkit::ArchiveError::Cause::WriteFailed));
     appkit::ReportOpenFailure();
     ASSERT_EQ(5u, shown.size());
-    EXPECT_EQ(winkit::ToAnsi(L"C:\\docs\\a.prb が見つかりません。"), shown[0].text);
-    EXPECT_EQ(winkit::ToAnsi(L"C:\\docs\\a.prb へのｱｸｾｽが拒否されました。"), shown[1].text);
-    EXPECT_EQ(winkit::ToAnsi(L"C:\\docs\\a.prb へのｱｸｾｽ中に予期しないｴﾗｰが発生しました。"), shown[2].text);
-    EXPECT_EQ(winkit::ToAnsi(L"C:\\docs\\a.prb への書き込み中にｴﾗｰが発生しました。"), shown[3].text);
-    EXPECT_EQ(winkit::ToAnsi(L"ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。"), shown[4].text);
+    EXPECT_EQ(L"C:\\docs\\a.prb が見つかりません。", shown[0].text);
+    EXPECT_EQ(L"C:\\docs\\a.prb へのｱｸｾｽが拒否されました。", shown[1].text);
+    EXPECT_EQ(L"C:\\docs\\a.prb へのｱｸｾｽ中に予期しないｴﾗｰが発生しました。", shown[2].text);
+    EXPECT_EQ(L"C:\\docs\\a.prb への書き込み中にｴﾗｰが発生しました。", shown[3].text);
+    EXPECT_EQ(L"ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。", shown[4].text);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), shown[4].type);
 }
 

@@ -2,11 +2,11 @@
 
 #include "appkit/framework/FileDialog.h"
 #include "appkit/framework/FrameworkIds.h"
-#include "appkit/framework/MessageBoxes.h"
 #include "tests/appkit/framework/ProbeApp.h"
 #include "tests/appkit/framework/ProbeTest.h"
 #include "tests/support/System.h"
 #include "winkit/AnsiText.h"
+#include "winkit/MessageBoxes.h"
 
 namespace probe {
 namespace {
@@ -109,7 +109,7 @@ TEST_F(RecentFiles, AFileThatCannotBeOpenedLeavesTheList) {
     }
     ASSERT_EQ(std::vector<std::string>{gone}, app.RecentFiles().Entries());
     int boxes = 0;
-    appkit::ScopedMessageBoxAnswer answer([&](const appkit::MessageBoxRequest&) { return ++boxes, IDOK; });
+    winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest&) { return ++boxes, IDOK; });
     SendMessageA(app.MainWindow(), WM_COMMAND, APPKIT_ID_FILE_MRU_FIRST, 0);
     EXPECT_EQ(1, boxes);
     EXPECT_TRUE(app.RecentFiles().Entries().empty());

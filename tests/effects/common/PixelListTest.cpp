@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "comkit/ComPtr.h"
@@ -11,6 +10,7 @@
 #include "tests/effects/common/ProbeEffect.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
+#include "winkit/MessageBoxes.h"
 
 namespace {
 
@@ -33,50 +33,32 @@ TEST(PixelList, ListsTheNonzeroPixelsInAscendingOrder) {
     EXPECT_TRUE(list.Offsets().empty());
 }
 
-// Watches for the effect's warning boxes from another thread, reads their
-// text, and closes each once the host's timer has ticked into the effect.
+// Answers the effect's warning boxes, reading their text, once the host's
+// timer has ticked into the effect three times while the box is up, as a box's
+// own message loop would let it.
 class WarningWatch {
 public:
-    explicit WarningWatch(const std::atomic<int>& ticks) : ticks_(ticks), thread_([this] { Watch(); }) {}
-    ~WarningWatch() {
-        stop_ = true;
-        thread_.join();
-    }
+    explicit WarningWatch(const std::atomic<int>& ticks) : ticks_(ticks) {}
     int Boxes() const { return boxes_; }
     std::wstring Text() const { return text_; }
+    std::wstring Caption() const { return caption_; }
 
 private:
-    static BOOL CALLBACK CollectText(HWND child, LPARAM into) {
-        wchar_t name[32], text[512];
-        GetClassNameW(child, name, 32);
-        if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextW(child, text, 512) > 0)
-            *reinterpret_cast<std::wstring*>(into) += text;
-        return TRUE;
-    }
-
-    void Watch() {
-        while (!stop_) {
-            const HWND box = FindWindowW(L"#32770", L"Emberquench!!");
-            if (!box) {
-                Sleep(5);
-                continue;
-            }
-            ++boxes_;
-            std::wstring text;
-            EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
-            text_ = text;
-            const int seen = ticks_;
-            for (int wait = 0; wait < 500 && ticks_ < seen + 3; ++wait) Sleep(10);
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-            while (IsWindow(box)) Sleep(5);
-        }
+    int Answer(const winkit::MessageBoxRequest& box) {
+        ++boxes_;
+        text_ = box.text;
+        caption_ = box.caption;
+        const int seen = ticks_;
+        MSG msg;
+        while (ticks_ < seen + 3 && GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+        return IDOK;
     }
 
     const std::atomic<int>& ticks_;
-    std::atomic<bool> stop_{false};
-    std::atomic<int> boxes_{0};
+    int boxes_ = 0;
     std::wstring text_;
-    std::thread thread_;
+    std::wstring caption_;
+    winkit::ScopedMessageBoxAnswer answer_{[this](const winkit::MessageBoxRequest& box) { return Answer(box); }};
 };
 
 // What the host's timer found each time it reached the effect during a box.
@@ -115,6 +97,7 @@ TEST(PixelList, AFailureWarnsOncePerBuildAfterTheBuildIsComplete) {
                   L"フォントの動きは不完全になります。\n"
                   L"一度スタティックフォントの戻すことをお勧めします。",
                   watch.Text());
+        EXPECT_EQ(L"Emberquench!!", watch.Caption());
         EXPECT_GE(tickLog.ticks, 3);
         EXPECT_EQ(0, tickLog.inactive) << "ticks during the box find the effect built";
         EXPECT_EQ(0, tickLog.failed);

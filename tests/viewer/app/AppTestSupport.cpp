@@ -107,8 +107,8 @@ std::string AsString(const std::vector<std::uint8_t>& bytes) { return std::strin
 std::string Sjis(const std::wstring& text) { return winkit::ToAnsi(text, 932); }
 
 MessageLog::MessageLog(int answer)
-    : answer_([this, answer](const appkit::MessageBoxRequest& request) {
-          boxes.push_back({winkit::ToWide(request.text), request.type});
+    : answer_([this, answer](const winkit::MessageBoxRequest& request) {
+          boxes.push_back({request.text, request.type});
           return answer;
       }) {}
 

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "appkit/framework/FileDialog.h"
-#include "appkit/framework/MessageBoxes.h"
 #include "appkit/framework/SingleDocTemplate.h"
 #include "comkit/ComObject.h"
 #include "contract/contract.h"
@@ -26,6 +25,7 @@
 #include "viewer/app/QuillonDoc.h"
 #include "viewer/app/QuillonView.h"
 #include "viewer/model/DefaultEffect.h"
+#include "winkit/MessageBoxes.h"
 
 namespace apptest {
 
@@ -111,7 +111,7 @@ public:
     std::vector<std::wstring> Texts() const;
 
 private:
-    appkit::ScopedMessageBoxAnswer answer_;
+    winkit::ScopedMessageBoxAnswer answer_;
 };
 
 // Every file dialog of the scope answered with `path` (none: cancelled), the requests logged.

@@ -103,7 +103,7 @@ TEST_F(Opening, TheViewKeepsPaintingWhileTheReadersMessageIsUp) {
     record.back() = 'X';  // the end marker differs
     ScratchFile file(record);
     int ticksDuringMessage = 0;
-    appkit::ScopedMessageBoxAnswer answer([&](const appkit::MessageBoxRequest&) {
+    winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest&) {
         log = {};
         SendMessageA(ViewWindow(), WM_TIMER, app::CQuillonView::kAnimationTimer, 0);
         ticksDuringMessage = static_cast<int>(log.updates.size());

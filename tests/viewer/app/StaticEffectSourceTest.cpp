@@ -5,10 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "appkit/framework/MessageBoxes.h"
 #include "viewer/app/StaticEffectSource.h"
 #include "viewer/model/Paragraph.h"
-#include "winkit/AnsiText.h"
+#include "winkit/MessageBoxes.h"
 
 namespace {
 
@@ -30,8 +29,8 @@ private:
 };
 
 TEST(StaticEffectSource, MissingComponentsAreReportedOnceAndQuitTheProgram) {
-    std::vector<appkit::MessageBoxRequest> boxes;
-    appkit::ScopedMessageBoxAnswer answer([&boxes](const appkit::MessageBoxRequest& request) {
+    std::vector<winkit::MessageBoxRequest> boxes;
+    winkit::ScopedMessageBoxAnswer answer([&boxes](const winkit::MessageBoxRequest& request) {
         boxes.push_back(request);
         return IDOK;
     });
@@ -49,8 +48,8 @@ TEST(StaticEffectSource, MissingComponentsAreReportedOnceAndQuitTheProgram) {
     EXPECT_EQ(nullptr, boxes[0].owner);
     EXPECT_EQ(L"Viviフォントコンポーネントが正しくインストールされていません\n"
               L"正しくセットアップしなおしてください",
-              winkit::ToWide(boxes[0].text));
-    EXPECT_EQ("Quillon", boxes[0].caption);
+              boxes[0].text);
+    EXPECT_EQ(L"Quillon", boxes[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONHAND), boxes[0].type);
     EXPECT_EQ(std::optional<WPARAM>(1), TakeQuit());
     EXPECT_EQ(std::nullopt, TakeQuit());

@@ -2,12 +2,12 @@
 // up and from the start with the not-found message, case folding, and the
 // history of ten in the settings, which it loads when it opens and saves
 // when it is closed.
-#include "appkit/framework/MessageBoxes.h"
 #include "tests/viewer/interaction/InteractionTestSupport.h"
 #include "viewer/interaction/FindDlg.h"
 #include "viewer/interaction/FindDlgIds.h"
 #include "viewer/interaction/FindHistory.h"
 #include "winkit/AnsiText.h"
+#include "winkit/MessageBoxes.h"
 
 namespace interactiontest {
 namespace {
@@ -54,9 +54,9 @@ protected:
     void Command(int id) { PressButton(dialog_, id); }
     void Check(int id) { ClickControl(dialog_, id); }
     // Types the text and presses Find; answers the message boxes shown.
-    std::vector<appkit::MessageBoxRequest> Find(const std::string& text) {
-        std::vector<appkit::MessageBoxRequest> boxes;
-        appkit::ScopedMessageBoxAnswer answer([&](const appkit::MessageBoxRequest& box) {
+    std::vector<winkit::MessageBoxRequest> Find(const std::string& text) {
+        std::vector<winkit::MessageBoxRequest> boxes;
+        winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest& box) {
             boxes.push_back(box);
             return IDOK;
         });
@@ -105,8 +105,8 @@ TEST_F(FindDlgTest, FindsDownThenSaysNotFoundWithoutWrapping) {
     EXPECT_EQ((Found{{{0, 2, 0}, false}, {{2, 4, 0}, false}}), target_->found);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(dialog_, boxes[0].owner);
-    EXPECT_EQ(winkit::ToAnsi(L"文字列\"ab\"は見つかりませんでした。"), boxes[0].text);
-    EXPECT_EQ(winkit::ToAnsi(L"検索結果"), boxes[0].caption);
+    EXPECT_EQ(L"文字列\"ab\"は見つかりませんでした。", boxes[0].text);
+    EXPECT_EQ(L"検索結果", boxes[0].caption);
     EXPECT_EQ(UINT{MB_OK}, boxes[0].type);
     char edit[16] = {};
     GetDlgItemTextA(dialog_, IDC_FIND_TEXT, edit, sizeof edit);

@@ -1,12 +1,12 @@
 // Puts a replacement into a function slot for one scope and puts the previous
-// one back at its end. The layer's prompts (message boxes, file dialogs) go
-// through such slots, so that tests can answer them without a person.
+// one back at its end. Prompts that wait for a person (message boxes, file
+// dialogs) go through such slots, so that tests can answer them.
 #pragma once
 
 #include <functional>
 #include <utility>
 
-namespace appkit {
+namespace winkit {
 
 template <class Signature>
 class ScopedOverride {
@@ -22,4 +22,4 @@ private:
     std::function<Signature> previous_;
 };
 
-}  // namespace appkit
+}  // namespace winkit
