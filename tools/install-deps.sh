@@ -33,5 +33,11 @@ SUDO=""
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
 fi
-$SUDO apt-get update -qq
+# A mirror in mid-sync answers some lists with the wrong size for a while;
+# a failed update is tried again, and if it still fails the install goes on
+# with the lists it has and says for itself whether they were enough.
+for attempt in 1 2 3; do
+    $SUDO apt-get update -qq && break
+    [ "$attempt" -eq 3 ] || sleep 30
+done
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
