@@ -128,6 +128,13 @@ public:
         return nullptr;
     }
 
+    // Whether the viewer answered a message sent to its main window: its
+    // message loop runs and has handled what came before.
+    bool Answers(HWND main) {
+        DWORD_PTR answer = 0;
+        return SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, &answer) != 0;
+    }
+
     // Closes the main window; the exit code, or none when the process did not end.
     std::optional<DWORD> Close(HWND main) {
         PostMessageA(main, WM_CLOSE, 0, 0);
@@ -168,6 +175,22 @@ std::unique_ptr<testsupport::Canvas> Capture(HWND main) {
     return canvas;
 }
 
+// The view's pixels once they show the document: the text's navy over more
+// than half of it and the Static line's yellow. The window shows before its
+// first paint reaches the screen, so each look first waits for the viewer
+// to answer; the view is taken as it is after kPatience.
+std::unique_ptr<testsupport::Canvas> CaptureShown(RunningViewer& running, HWND main) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (!running.Answers(main)) return Capture(main);
+        auto canvas = Capture(main);
+        const RECT all{0, 0, canvas->width(), canvas->height()};
+        const bool shown = canvas->Count(kNavy, all) > canvas->width() * canvas->height() / 2 &&
+                           canvas->Count(kYellow, all) > 0;
+        if (shown || GetTickCount() - start > kPatience) return canvas;
+    }
+}
+
 class SelfContainedViewer : public RegistryTest {
 protected:
     void SetUp() override {
@@ -195,7 +218,6 @@ TEST_F(SelfContainedViewer, InstallsItsModulesShowsItsDocumentAndLeavesNothingBe
     RunningViewer running(programPath);
     HWND main = running.WaitForWindow();
     ASSERT_NE(nullptr, main);
-    Sleep(500);
 
     const std::set<std::string> installed = Added(before);
     EXPECT_EQ(std::size(kAppended) + 1, installed.size()) << "Static and the appended modules";
@@ -204,7 +226,7 @@ TEST_F(SelfContainedViewer, InstallsItsModulesShowsItsDocumentAndLeavesNothingBe
         ASSERT_TRUE(server) << contract::Identity(appended.module).word;
         EXPECT_TRUE(installed.count(Upper(*server))) << *server;
     }
-    const auto canvas = Capture(main);
+    const auto canvas = CaptureShown(running, main);
     EXPECT_GT(canvas->Count(kNavy, {0, 0, canvas->width(), canvas->height()}), canvas->width() * canvas->height() / 2);
     EXPECT_GT(canvas->Count(kYellow, {0, 0, canvas->width(), canvas->height()}), 0);
 
