@@ -4,6 +4,7 @@
 
 #include "effects/Focus/FocusFont.h"
 #include "tests/effects/common/HostedPalette.h"
+#include "tests/support/Preconditions.h"
 
 namespace {
 
@@ -45,6 +46,9 @@ TEST(Focus, TheBeatStopsAt192WhileHoveredAndGoesOnFromThere) {
 TEST(Focus, DeepBeatsClearTheGlowInEitherKernelForm) {
     const bool moduleForm = palette::UseMmxKernels();
     for (bool mmx : {false, true}) {
+        if (mmx) {
+            QUILLON_SKIP_WITHOUT_MMX();
+        }
         Focus hosted(L"鼓動", 36);
         palette::SetMmxKernels(mmx);
         SetBeat(hosted, 200, 64);  // one frame to the deepest phase, about 400

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "effects/common/Kernels.h"
+#include "tests/support/Preconditions.h"
 
 namespace {
 
@@ -135,6 +136,7 @@ void Fire(const Plane& p, BYTE decay, KernelForm form) { palette::RisingFire(p, 
 // stride (narrow ones overlap a block's reads with its writes) and height;
 // no form writes outside the plane.
 TEST(KernelBlocks, MmxAgreesWithThePortableBlocksBitForBitAndNoFormLeavesThePlane) {
+    QUILLON_SKIP_WITHOUT_MMX();
     std::mt19937 random(42);
     for (const Shape& shape : {Shape{"falling", Falling}, Shape{"glow", Glow}, Shape{"fire", Fire}}) {
         for (int stride = 4; stride <= 44; stride += 4) {
@@ -159,6 +161,7 @@ TEST(KernelBlocks, MmxAgreesWithThePortableBlocksBitForBitAndNoFormLeavesThePlan
 }
 
 TEST(KernelBlocks, WideBlocksMatchThePixelLoopsAwayFromTheEnds) {
+    QUILLON_SKIP_WITHOUT_MMX();
     // With rows wider than a block, a block reads nothing it writes: both
     // forms then agree on every pixel both of them treat.
     std::mt19937 random(9);

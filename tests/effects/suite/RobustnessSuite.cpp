@@ -7,6 +7,7 @@
 #include "tests/effects/suite/ProcessResources.h"
 #include "tests/effects/suite/SuiteEffect.h"
 #include "tests/support/Canvas.h"
+#include "tests/support/Preconditions.h"
 
 namespace effectsuite {
 namespace {
@@ -37,6 +38,9 @@ protected:
     void SetUp() override {
         // The first object settles the module's kernel form; then choose it.
         NewEffect();
+        if (GetParam()) {
+            QUILLON_SKIP_WITHOUT_MMX();
+        }
         UseMmxKernels(GetParam());
     }
 };
