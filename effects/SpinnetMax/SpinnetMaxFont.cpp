@@ -80,7 +80,15 @@ void SpinnetMaxFont::SurfacesBuilt() {
     turnedFont_.lfQuality = run.lfQuality;
     static_assert(sizeof turnedFont_.lfFaceName == sizeof run.lfFaceName);
     std::memcpy(turnedFont_.lfFaceName, run.lfFaceName, sizeof run.lfFaceName);
+    // Without its fonts the run draws nothing, as a frame whose font could
+    // not be made.
+    fonts_.Make(turnedFont_, escapements_);
     TakeCharacterPlaces();
+}
+
+void SpinnetMaxFont::ReleaseTextBitmap() {
+    fonts_.Clear();
+    PaletteEffect::ReleaseTextBitmap();
 }
 
 void SpinnetMaxFont::Step() {
@@ -88,14 +96,12 @@ void SpinnetMaxFont::Step() {
     const palette::Plane surface = Surface().Pixels(0);
     std::memset(surface.pixels, 0, static_cast<size_t>(surface.stride) * surface.height);
 
-    // The host's font cache knows no angles: the turned font is the frame's own.
-    turnedFont_.lfEscapement = escapements_[phase_];
-    const winkit::Font turned(CreateFontIndirectA(&turnedFont_));
+    const HFONT turned = fonts_.At(phase_);
     if (!turned) return;
     const palette::SurfaceText& text = Text();
     // Each letter turns about the middle of its bottom edge; the first one's half width serves them all.
     const int half = text.PlacedCount() > 0 ? (text.Place(1) - text.Place(0)) >> 1 : 0;
-    palette::TextPen(surfaceDC.get(), text, turned.get())
+    palette::TextPen(surfaceDC.get(), text, turned)
         .DrawCharacters(Entry(kTextEntry), TA_CENTER | TA_BOTTOM, Geometry().height,
                         [half](int) { return POINT{half, 0}; });
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "effects/SpinnetMax/TurnedFonts.h"
 #include "effects/common/PaletteEffect.h"
 #include "effects/common/PhaseTable.h"
 
@@ -38,6 +39,7 @@ protected:
     bool WatchedFieldsDiffer(const SpinnetMaxBlock& record) const override;
     void TakeWatchedFields(const SpinnetMaxBlock& record) override;
     void SurfacesBuilt() override;
+    void ReleaseTextBitmap() override;
     void Step() override;
 
 private:
@@ -46,8 +48,9 @@ private:
 
     // Escapements in tenths of a degree, by phase.
     palette::PhaseTable<int> escapements_{};
-    // The run's font, turned anew at every frame.
+    // The run's font, turned to every escapement of the table at the build.
     LOGFONTA turnedFont_{};
+    spinnet::TurnedFonts fonts_;
     LONG margin_ = 0;  // across, as the last drawing area measured it
     BYTE phase_ = 0;
 };

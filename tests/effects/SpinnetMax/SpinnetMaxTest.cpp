@@ -6,12 +6,37 @@
 
 namespace {
 
-// Every frame makes its own turned font: none may outlive the frame.
+// The turned fonts are the run's, made with its surfaces: no frame makes
+// one that outlives it.
 TEST(SpinnetMax, FramesLeaveNoFontsBehind) {
     testsupport::HostedPalette<SpinnetMaxFont> spinnet(L"手を振る Palm");
     spinnet.Frames(20);
     const int objects = effectsuite::GdiObjectCount();
     spinnet.Frames(20000);
+    EXPECT_EQ(objects, effectsuite::GdiObjectCount());
+}
+
+// One font per distinct escapement of the table, each turned to it, made at
+// once and freed at once.
+TEST(TurnedFonts, OneFontPerDistinctEscapementMadeAndFreedTogether) {
+    palette::PhaseTable<int> table{};
+    for (int phase = 0; phase < 256; ++phase) table[phase] = (phase % 3 - 1) * 450;
+    LOGFONTA base{};
+    base.lfHeight = -20;
+    spinnet::TurnedFonts fonts;
+    const int objects = effectsuite::GdiObjectCount();
+    ASSERT_TRUE(fonts.Make(base, table));
+    EXPECT_EQ(3, fonts.Count());
+    EXPECT_EQ(objects + 2 * 3, effectsuite::GdiObjectCount()) << "a font and the context holding it each";
+    for (int phase = 0; phase < 256; ++phase) {
+        LOGFONTA turned{};
+        ASSERT_EQ(static_cast<int>(sizeof turned), GetObjectA(fonts.At(static_cast<BYTE>(phase)), sizeof turned, &turned));
+        EXPECT_EQ(table[phase], turned.lfEscapement) << phase;
+    }
+    EXPECT_EQ(fonts.At(0), fonts.At(3));
+    fonts.Clear();
+    EXPECT_EQ(0, fonts.Count());
+    EXPECT_EQ(nullptr, fonts.At(0));
     EXPECT_EQ(objects, effectsuite::GdiObjectCount());
 }
 
