@@ -3,5 +3,5 @@
 void LankyFont::Step() {
     ClearOutput();
     Advance();
-    StretchBand(0, Geometry().stride, Factor(Phase()));
+    DrewRows({0, StretchBand(0, Geometry().stride, Factor(Phase()))});
 }

@@ -66,4 +66,6 @@ void NaughtyFont::Step() {
             const int dy = Jitter(random, down) - down - 1;
             return POINT{dx, dy};
         });
+    // The jumping letters leave rows of the margins at entry 0.
+    DrewRows(palette::InkedRows(surface));
 }

@@ -1,5 +1,6 @@
 #include "effects/Singing/SingingFont.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -89,11 +90,15 @@ void SingingFont::Step() {
     stretchPhase_ = Hovered() ? 0 : static_cast<BYTE>(stretchPhase_ + stretchStep_);
     const double offset = lean_.Offset(leanPhase_);
     const int rows = textHeight_;
+    int top = -1;
     palette::StretchRows(rows, palette::TopRow::Stretched, stretch_[stretchPhase_], output.height,
                          [&](int row, int first, int last) {
                              const int shift = palette::Lean::Shift(offset, row + 1, rows);
                              const BYTE* from = source.pixels + static_cast<ptrdiff_t>(row) * stride;
                              for (int k = first; k <= last; ++k)
                                  lean_.CopyRow(from, output.pixels + static_cast<ptrdiff_t>(k) * stride, stride, shift);
+                             top = std::max(top, last);
                          });
+    // The rows above the stretched text stay at entry 0.
+    DrewRows({0, top});
 }

@@ -1,5 +1,7 @@
 #include "effects/Stiltmax/StiltmaxFont.h"
 
+#include <algorithm>
+
 void StiltmaxFont::BeforeBuild() { band_.Restart(); }
 
 void StiltmaxFont::Step() {
@@ -11,5 +13,5 @@ void StiltmaxFont::Step() {
     const int from = BandStart(band_.Index());
     const int to = BandEnd(band_.Index());
     ClearBand(from, to);
-    StretchBand(from, to, Factor(Phase()));
+    DrewRows({0, std::max(TextTop(), StretchBand(from, to, Factor(Phase())))});
 }

@@ -1,5 +1,7 @@
 #include "effects/Stiltripple/StiltrippleFont.h"
 
+#include <algorithm>
+
 void StiltrippleFont::WriteDefaultParameters() {
     StretchEffect::WriteDefaultParameters();
     block.phaseStep = -30;
@@ -16,8 +18,10 @@ void StiltrippleFont::Step() {
     // Phases wrap modulo 256; unsigned arithmetic keeps any stored step from
     // overflowing on a long text.
     const auto step = static_cast<std::uint32_t>(block.phaseStep);
+    int top = -1;
     for (int b = 0; b < Characters(); ++b) {
         const auto phase = static_cast<BYTE>(static_cast<std::uint32_t>(b) * step + Phase());
-        StretchBand(BandStart(b), BandEnd(b), Factor(phase));
+        top = std::max(top, StretchBand(BandStart(b), BandEnd(b), Factor(phase)));
     }
+    DrewRows({0, top});
 }

@@ -26,4 +26,6 @@ void TumblarFont::Step() {
     for (int row = 0; row < output.height; ++row)
         std::memcpy(output.pixels + palette::MiddleLineRow(output.height, row + 1, turn) * stride,
                     source.pixels + row * stride, stride);
+    // The text folds toward the middle line: the rows above and below it stay at entry 0.
+    DrewRows(palette::InkedRows(output));
 }

@@ -27,10 +27,30 @@ STDMETHODIMP PaletteEffectBase::DrawTextFace(HDC dc, POINT point) {
     // which the host deactivated this object.
     if (!surfaceDC) return S_OK;
     keepScreen_ = false;
+    drawn_ = {0, geometry_.height - 1};
     Step();
-    if (!keepScreen_)
-        CopyInStrips(dc, point, geometry_.cx, geometry_.cy, surfaceDC.get(), layout_.sourceRow);
+    if (!keepScreen_) CopyFrame(dc, point);
     return S_OK;
+}
+
+void PaletteEffectBase::CopyFrame(HDC dc, POINT point) {
+    const int top = layout_.sourceRow;
+    const int rows = geometry_.cy;
+    // The drawn rows as rows of the area, top down: surface row r is context
+    // row height - 1 - r.
+    int from = 0, to = 0;
+    if (drawn_.last >= drawn_.first) {
+        from = std::clamp(geometry_.height - 1 - drawn_.last - top, 0, rows);
+        to = std::clamp(geometry_.height - drawn_.first - top, from, rows);
+    }
+    CopyInStrips(dc, {point.x, point.y + from}, geometry_.cx, to - from, surfaceDC.get(), top + from);
+    if (from == 0 && to == rows) return;
+    // Entry 0 as the copy would take it: from the surface's own colour table.
+    RGBQUAD entry{};
+    GetDIBColorTable(surfaceDC.get(), 0, 1, &entry);
+    const COLORREF blank = RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
+    FillAsCopied(dc, point, geometry_.cx, from, blank);
+    FillAsCopied(dc, {point.x, point.y + to}, geometry_.cx, rows - to, blank);
 }
 
 STDMETHODIMP PaletteEffectBase::GetDrawingArea(SIZE* size) {

@@ -22,6 +22,7 @@
 #include "effects/common/ModuleSetup.h"
 #include "effects/common/PaletteKeys.h"
 #include "effects/common/PixelList.h"
+#include "effects/common/RowRange.h"
 #include "effects/common/SurfaceText.h"
 #include "effects/common/Surfaces.h"
 
@@ -77,6 +78,8 @@ public:
 
     std::span<const BYTE> SurfaceMemory(int index) const override { return surfaces_.Memory(index); }
     COLORREF PaletteEntry(int index) const { return EntryColour(colours_, index); }
+    // The rows the last frame said it drew (every row unless it said so).
+    RowRange DrawnRows() const { return drawn_; }
 
 protected:
     PaletteEffectBase(SurfaceLayout layout, std::span<const DefaultKey> defaultKeys,
@@ -110,6 +113,11 @@ protected:
     virtual void Step() = 0;
     // Called from Step: this frame copies nothing, the host's picture stays.
     void KeepScreen() { keepScreen_ = true; }
+    // Called from Step: every row of the surface the frame copies from holds
+    // entry 0 but the rows drawn (memory order; rows beyond the surface count
+    // for nothing). The copy fills the other rows of the area with entry 0's
+    // colour instead of converting them.
+    void DrewRows(RowRange drawn) { drawn_ = drawn; }
 
     // Hooks of the shared effect base.
     void InitEffect() override;
@@ -150,6 +158,8 @@ protected:
 private:
     void BuildSurfaces();
     void RebuildPalette();
+    // The drawing area from the selected surface to the host's context.
+    void CopyFrame(HDC dc, POINT point);
     // The class's area around the text when surfaces of it can be made.
     std::optional<SIZE> FittedArea(SIZE text);
 
@@ -165,6 +175,7 @@ private:
     PixelList pixels_;
     bool pixelListFailed_ = false;
     bool keepScreen_ = false;
+    RowRange drawn_;
 };
 
 // The block-typed half: a Block is a packed struct that begins with

@@ -4,7 +4,8 @@
 // colours on the first and last keys, and the mouse freezing the motion.
 //
 // A Block begins with the key head, holds the maximum stretch at offset 48
-// and names its `speed` and `useRunColours`; a class adds its frame.
+// and names its `speed` and `useRunColours`; a class adds its frame. The
+// frames leave the rows above the stretched text at entry 0 and say so.
 #pragma once
 
 #include <windows.h>
@@ -78,6 +79,7 @@ protected:
             return StretchFactor(wave, maximum);
         });
         TextPen(this->surfaceDC.get(), this->Text()).Draw(this->Entry(kTextEntry), this->Geometry().height);
+        textTop_ = InkedRows(this->Surface().Pixels(kSource)).last;
         textHeight_ = this->Extent().Extent().cy;
         // The characters' columns, taken now so that the frames measure nothing.
         this->TakeCharacterPlaces();
@@ -95,11 +97,13 @@ protected:
     }
     BYTE Phase() const { return phase_; }
     double Factor(BYTE phase) const { return factors_[phase]; }
-    // The whole text, unstretched: the source as the build drew it.
+    // The whole text, unstretched: the source as the build drew it; its ink
+    // reaches up to row TextTop().
     void CopySourceToOutput() {
         const std::span<const BYTE> source = this->Surface().Memory(kSource);
         std::memcpy(this->Surface().Pixels(kOutput).pixels, source.data(), source.size());
     }
+    int TextTop() const { return textTop_; }
     int Characters() const { return this->Text().PlacedCount(); }
     // The columns of character `index`: from .. to - 1, kept within the
     // surface; none past the text.
@@ -107,17 +111,21 @@ protected:
     int BandEnd(int index) const { return index < Characters() ? Column(this->Text().Place(index + 1)) : 0; }
 
     // Columns from .. to - 1 of the text, stretched by `factor` into the
-    // output surface; the top row of the text cell stays out.
-    void StretchBand(int from, int to, double factor) {
+    // output surface; the top row of the text cell stays out. Answers the
+    // highest output row written (-1: none).
+    int StretchBand(int from, int to, double factor) {
         const Plane source = this->Surface().Pixels(kSource);
         const Plane output = this->Surface().Pixels(kOutput);
         const int stride = output.stride;
-        if (to <= from) return;
+        int top = -1;
+        if (to <= from) return top;
         StretchRows(textHeight_, TopRow::Skipped, factor, output.height, [&](int row, int first, int last) {
             const BYTE* band = source.pixels + static_cast<ptrdiff_t>(row) * stride + from;
             for (int k = first; k <= last; ++k)
                 std::memcpy(output.pixels + static_cast<ptrdiff_t>(k) * stride + from, band, to - from);
+            top = std::max(top, last);
         });
+        return top;
     }
     // Clears columns from .. to - 1 in every output row.
     void ClearBand(int from, int to) {
@@ -136,6 +144,7 @@ private:
     StretchWave wave_;
     BYTE defaultSpeed_;
     PhaseTable<double> factors_{};
+    int textTop_ = -1;  // the highest source row with ink
     int textHeight_ = 0;
     BYTE phase_ = 0;
 };

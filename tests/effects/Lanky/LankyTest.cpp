@@ -56,4 +56,10 @@ TEST(Lanky, StoredMaximumsBelowOneCountAsOneAndLargeOnesStandWhileTheyFit) {
     }
 }
 
+// The frames leave the rows above the stretched text at entry 0, and say which rows they drew.
+TEST(Lanky, FramesSayWhichRowsTheyDraw) {
+    Lanky lanky(L"Hg雨", 40);
+    EXPECT_TRUE(lanky.FramesBlankOutsideDrawnRows(1, 80));
+}
+
 }  // namespace

@@ -75,4 +75,10 @@ TEST(Naughty, RangesWidenTheAreaOnBothSides) {
     }
 }
 
+// The frames leave the rows of the margins the letters do not reach at entry 0, and say which rows they drew.
+TEST(Naughty, FramesSayWhichRowsTheyDraw) {
+    Naughty naughty(L"Hg雨", 40);
+    EXPECT_TRUE(naughty.FramesBlankOutsideDrawnRows(0, 80));
+}
+
 }  // namespace

@@ -46,4 +46,10 @@ TEST(Singing, TheStretchKeepsItsOwnBeatAndTheMouseHoldsItWhileTheLeanGoesOn) {
     }
 }
 
+// The frames leave the rows above the stretched text at entry 0, and say which rows they drew.
+TEST(Singing, FramesSayWhichRowsTheyDraw) {
+    Singing singing(L"Hg雨", 40);
+    EXPECT_TRUE(singing.FramesBlankOutsideDrawnRows(1, 80));
+}
+
 }  // namespace

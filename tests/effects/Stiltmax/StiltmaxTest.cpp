@@ -43,4 +43,10 @@ TEST(Stiltmax, OneCharacterStretchesAtATimeAndMovesOnWhenThePhasePasses240) {
     }
 }
 
+// The frames leave the rows above the text and its stretched character at entry 0, and say which rows they drew.
+TEST(Stiltmax, FramesSayWhichRowsTheyDraw) {
+    Stiltmax stilt(L"Hg雨", 40);
+    EXPECT_TRUE(stilt.FramesBlankOutsideDrawnRows(1, 80));
+}
+
 }  // namespace

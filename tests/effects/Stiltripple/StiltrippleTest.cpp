@@ -37,4 +37,10 @@ TEST(Stiltripple, TheStretchTravelsAlongTheCharacters) {
         for (int b = 1; b < 4; ++b) EXPECT_EQ(frames[frame + b][0], frames[frame][b]) << frame << ", " << b;
 }
 
+// The frames leave the rows above the stretched characters at entry 0, and say which rows they drew.
+TEST(Stiltripple, FramesSayWhichRowsTheyDraw) {
+    Stiltripple ripple(L"Hg雨", 40);
+    EXPECT_TRUE(ripple.FramesBlankOutsideDrawnRows(1, 80));
+}
+
 }  // namespace

@@ -25,4 +25,10 @@ TEST(Tumblar, HoveredTextStandsStillFacingFrontInTheTextColour) {
     EXPECT_NE(front, tumblar.Surface(kOutput)) << "the turn goes on";
 }
 
+// The frames leave the rows above and below the turned text at entry 0, and say which rows they drew.
+TEST(Tumblar, FramesSayWhichRowsTheyDraw) {
+    testsupport::HostedPalette<TumblarFont> tumblar(L"Hg雨", 40);
+    EXPECT_TRUE(tumblar.FramesBlankOutsideDrawnRows(1, 80));
+}
+
 }  // namespace

@@ -3,6 +3,9 @@
 // property block read, loaded as stored and set as an edited record.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -35,6 +38,30 @@ struct HostedPalette {
     // Row `row` of a surface read back, in memory order (the bottom row first).
     std::vector<BYTE> Row(const std::vector<BYTE>& surface, int row) const {
         return {surface.begin() + row * Stride(), surface.begin() + (row + 1) * Stride()};
+    }
+    // Over `frames` frames (the mouse on the run for a stretch of them):
+    // every row of surface `index` outside the rows each frame said it drew
+    // holds entry 0, and some frames said they left rows out.
+    ::testing::AssertionResult FramesBlankOutsideDrawnRows(int index, int frames) {
+        bool leftOut = false;
+        for (int frame = 0; frame < frames; ++frame) {
+            if (frame == frames / 3) effect->MouseEnter();
+            if (frame == frames / 2) effect->MouseLeave();
+            Frames(1);
+            const palette::RowRange drawn = effect->DrawnRows();
+            const std::vector<BYTE> surface = Surface(index);
+            const int rows = static_cast<int>(surface.size()) / Stride();
+            leftOut = leftOut || drawn.first > 0 || drawn.last < rows - 1;
+            for (int row = 0; row < rows; ++row) {
+                const std::vector<BYTE> pixels = Row(surface, row);
+                if ((row < drawn.first || row > drawn.last) &&
+                    std::any_of(pixels.begin(), pixels.end(), [](BYTE pixel) { return pixel != 0; }))
+                    return ::testing::AssertionFailure() << "frame " << frame << ": row " << row << " has ink outside "
+                                                         << drawn.first << " .. " << drawn.last;
+            }
+        }
+        if (!leftOut) return ::testing::AssertionFailure() << "no frame left a row out";
+        return ::testing::AssertionSuccess();
     }
     Block Saved() const { return effect->block; }
     void Load(const Block& block) {

@@ -7,6 +7,7 @@
 #include "comkit/TaskMem.h"
 #include "tests/effects/common/ProbeEffect.h"
 #include "tests/support/Canvas.h"
+#include "tests/support/DibTarget.h"
 #include "tests/support/TestHost.h"
 
 namespace {
@@ -137,6 +138,39 @@ TEST(Frame, ShowsTheTextWherePlainOutputPutsIt) {
     for (int y = 10; y < 10 + area.cy; ++y)
         for (int x = 10; x < 10 + area.cx; ++x) flipped += plainInk(x, y) != framedInk(x, 2 * 10 + area.cy - 1 - y);
     EXPECT_GT(flipped, 2 * aligned);
+}
+
+// Rows a frame says it left at entry 0 reach the host as a copy of them
+// would: a probe that says so and one that does not give the same pixels on
+// targets of 8 and 32 bits, spare rows and a source row below the top
+// included, frame after frame over what the host showed before.
+TEST(Frame, RowsLeftAtEntryZeroShowAsTheirCopyWould) {
+    for (const int bits : {8, 32}) {
+        HostedProbe copied(L"Tg", 30), filled(L"Tg", 30);
+        filled.effect->declaresRows = true;
+        const SIZE area = copied.Area();
+        testsupport::DibTarget a(area.cx + 12, area.cy + 12, bits, RGB(200, 20, 90));
+        testsupport::DibTarget b(area.cx + 12, area.cy + 12, bits, RGB(200, 20, 90));
+        for (const BYTE level : {BYTE{200}, BYTE{0}, BYTE{37}}) {
+            for (HostedProbe* probe : {&copied, &filled}) {
+                ProbeBlock block = probe->Saved();
+                block.level = level;
+                auto record = Record(60, 1, block);
+                probe->effect->SetVVLF(reinterpret_cast<tagAnonyVVLF*>(record.data()), 0);
+            }
+            copied.effect->UpdateTextFace(a.dc(), {6, 6});
+            filled.effect->UpdateTextFace(b.dc(), {6, 6});
+            const palette::RowRange drawn = filled.effect->DrawnRows();
+            if (level) {
+                EXPECT_GT(drawn.first, 0) << "the letters leave rows below them";
+                EXPECT_LT(drawn.last, area.cy) << "and above them";
+            } else {
+                EXPECT_LT(drawn.last, drawn.first) << "nothing drawn";
+            }
+            const std::span<const BYTE> pixelsA = a.Pixels(), pixelsB = b.Pixels();
+            EXPECT_EQ(0, std::memcmp(pixelsA.data(), pixelsB.data(), pixelsA.size())) << bits << " bits, level " << +level;
+        }
+    }
 }
 
 TEST(Frame, BuildsOnDemandOnceThenStepsEveryTime) {

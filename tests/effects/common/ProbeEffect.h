@@ -24,6 +24,8 @@ public:
 
     int builds = 0;
     int steps = 0;
+    // Whether the frames say which rows they drew.
+    bool declaresRows = false;
 
     HDC SurfaceContext() const { return surfaceDC.get(); }
     using PaletteEffectBase::Colours;
@@ -57,6 +59,7 @@ protected:
         const palette::Plane out = Surface().Pixels(1);
         std::memset(out.pixels, 0, static_cast<size_t>(out.stride) * out.height);
         for (std::uint32_t offset : Pixels().Offsets()) out.pixels[offset] = block.level;
+        if (declaresRows) DrewRows(palette::InkedRows(out));
     }
 
 private:
