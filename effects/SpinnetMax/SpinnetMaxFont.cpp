@@ -84,9 +84,31 @@ void SpinnetMaxFont::SurfacesBuilt() {
     // not be made.
     fonts_.Make(turnedFont_, escapements_);
     TakeCharacterPlaces();
+    TakeReferences();
+    const std::wstring& units = Text().Characters();
+    stamps_.Reset(fonts_.Count(), {units, references_, Geometry().stride, Geometry().height, GlyphReach()});
+}
+
+void SpinnetMaxFont::TakeReferences() {
+    const palette::SurfaceText& text = Text();
+    // The first letter's half width serves them all.
+    const int half = text.PlacedCount() > 0 ? (text.Place(1) - text.Place(0)) >> 1 : 0;
+    references_.clear();
+    for (int i = 0; i < text.PlacedCount(); ++i) references_.push_back({text.Place(i) + half, Geometry().height});
+}
+
+// Every point of a letter's cell lies within its height and half its width
+// of the reference point, however it turns; the cell's widest letter and a
+// little more for ink outside the cell.
+int SpinnetMaxFont::GlyphReach() {
+    TEXTMETRICA metrics{};
+    const winkit::Selection font(surfaceDC.get(), Text().Font());
+    if (!GetTextMetricsA(surfaceDC.get(), &metrics)) return 0;
+    return metrics.tmHeight + metrics.tmMaxCharWidth + metrics.tmOverhang + 2;
 }
 
 void SpinnetMaxFont::ReleaseTextBitmap() {
+    stamps_.Clear();
     fonts_.Clear();
     PaletteEffect::ReleaseTextBitmap();
 }
@@ -95,13 +117,27 @@ void SpinnetMaxFont::Step() {
     phase_ = Hovered() ? kUpright : static_cast<BYTE>(phase_ + block.speed);
     const palette::Plane surface = Surface().Pixels(0);
     std::memset(surface.pixels, 0, static_cast<size_t>(surface.stride) * surface.height);
+    DrewRows({0, -1});
 
     const HFONT turned = fonts_.At(phase_);
     if (!turned) return;
-    const palette::SurfaceText& text = Text();
-    // Each letter turns about the middle of its bottom edge; the first one's half width serves them all.
-    const int half = text.PlacedCount() > 0 ? (text.Place(1) - text.Place(0)) >> 1 : 0;
-    palette::TextPen(surfaceDC.get(), text, turned)
-        .DrawCharacters(Entry(kTextEntry), TA_CENTER | TA_BOTTOM, Geometry().height,
-                        [half](int) { return POINT{half, 0}; });
+    const int slot = fonts_.Slot(phase_);
+    const spinnet::TextCall call{turned, Entry(kTextEntry), TA_CENTER | TA_BOTTOM, Colours()};
+    if (!stamps_.Captured(slot)) stamps_.Capture(slot, call);
+    spinnet::Rows rows;
+    bool stamped = true;
+    for (int i = 0; i < static_cast<int>(references_.size()); ++i)
+        stamped = stamps_.Stamp(slot, i, surface, rows) && stamped;
+    if (stamped) {
+        const int height = Geometry().height;
+        if (rows.bottom > rows.top) DrewRows({height - rows.bottom, height - 1 - rows.top});
+        return;
+    }
+    // A letter without a stamp: the text calls draw them all, the stamped
+    // ones again on the very pixels they set.
+    const POINT first = references_.front();
+    const int half = first.x - Text().Place(0);
+    palette::TextPen(surfaceDC.get(), Text(), turned)
+        .DrawCharacters(call.colour, call.alignment, first.y, [half](int) { return POINT{half, 0}; });
+    DrewRows(palette::InkedRows(surface));
 }

@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
+#include "effects/SpinnetMax/GlyphStamps.h"
 #include "effects/SpinnetMax/TurnedFonts.h"
 #include "effects/common/PaletteEffect.h"
 #include "effects/common/PhaseTable.h"
@@ -45,12 +47,19 @@ protected:
 private:
     // The reach of the turned letters beyond the text: across on each side and above.
     SIZE Margins() const;
+    // How far a turned letter may reach from its reference point.
+    int GlyphReach();
+    // Each letter's reference point: it turns about the middle of its bottom edge.
+    void TakeReferences();
 
     // Escapements in tenths of a degree, by phase.
     palette::PhaseTable<int> escapements_{};
     // The run's font, turned to every escapement of the table at the build.
     LOGFONTA turnedFont_{};
     spinnet::TurnedFonts fonts_;
+    // The letters as those fonts draw them, captured at the first frame of each escapement.
+    spinnet::GlyphStamps stamps_;
+    std::vector<POINT> references_;
     LONG margin_ = 0;  // across, as the last drawing area measured it
     BYTE phase_ = 0;
 };

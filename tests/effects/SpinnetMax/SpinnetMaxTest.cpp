@@ -40,4 +40,11 @@ TEST(TurnedFonts, OneFontPerDistinctEscapementMadeAndFreedTogether) {
     EXPECT_EQ(objects, effectsuite::GdiObjectCount());
 }
 
+// Stamped letters leave the rows above and below them at entry 0, and the
+// frames say which rows they drew, upright under the mouse too.
+TEST(SpinnetMax, FramesSayWhichRowsTheyDraw) {
+    testsupport::HostedPalette<SpinnetMaxFont> spinnet(L"手を振る Palm");
+    EXPECT_TRUE(spinnet.FramesBlankOutsideDrawnRows(0, 300));
+}
+
 }  // namespace

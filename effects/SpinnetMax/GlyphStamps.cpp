@@ -1,0 +1,153 @@
+#include "effects/SpinnetMax/GlyphStamps.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "effects/common/RowRange.h"
+#include "winkit/GdiHandles.h"
+
+namespace spinnet {
+
+namespace {
+// Spans keep their places in 16 bits.
+constexpr int kLargestSide = 32767;
+
+struct ScratchInfo {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+};
+
+int StrideOf(int width) { return (width + 3) & ~3; }
+}  // namespace
+
+void Rows::Add(int from, int to) {
+    if (to <= from) return;
+    if (bottom <= top) {
+        top = from;
+        bottom = to;
+        return;
+    }
+    top = std::min(top, from);
+    bottom = std::max(bottom, to);
+}
+
+void GlyphStamps::Reset(int slots, const Places& places) {
+    Clear();
+    // A character without a reference point is not drawn.
+    const std::size_t count = std::min(places.units.size(), places.references.size());
+    units_.assign(places.units.begin(), places.units.begin() + static_cast<std::ptrdiff_t>(count));
+    references_.assign(places.references.begin(), places.references.begin() + static_cast<std::ptrdiff_t>(count));
+    width_ = places.width;
+    height_ = places.height;
+    reach_ = places.reach;
+    captured_.assign(slots, false);
+    glyphs_.assign(static_cast<std::size_t>(slots) * units_.size(), Glyph{});
+}
+
+void GlyphStamps::Clear() {
+    units_.clear();
+    references_.clear();
+    width_ = height_ = reach_ = 0;
+    captured_.clear();
+    glyphs_.clear();
+    spans_.clear();
+}
+
+GlyphStamps::Window GlyphStamps::WindowAbout(POINT reference) const {
+    return {std::max<int>(reference.x - reach_, 0), std::max<int>(reference.y - reach_, 0),
+            std::min<int>(reference.x + reach_ + 1, width_), std::min<int>(reference.y + reach_ + 1, height_)};
+}
+
+bool GlyphStamps::Capture(int slot, const TextCall& call) {
+    if (slot < 0 || slot >= static_cast<int>(captured_.size()) || captured_[slot]) return false;
+    captured_[slot] = true;
+    // Too large to keep in spans: every glyph of the slot keeps its text call.
+    if (width_ <= 0 || height_ <= 0 || width_ > kLargestSide || height_ > kLargestSide || reach_ <= 0) return true;
+    ScratchInfo info{};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = width_;
+    info.header.biHeight = height_;  // bottom up, as the surfaces
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 8;
+    info.header.biCompression = BI_RGB;
+    std::copy(call.colours.begin(), call.colours.end(), info.colours);
+    void* memory = nullptr;
+    const winkit::Bitmap scratch(
+        CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, &memory, nullptr, 0));
+    const winkit::MemoryDC dc(nullptr);
+    if (!scratch || !memory || !dc) {
+        captured_[slot] = false;
+        return false;
+    }
+    const winkit::Selection surface(dc.get(), scratch.get());
+    const winkit::Selection font(dc.get(), call.font);
+    SetTextAlign(dc.get(), call.alignment);
+    SetBkMode(dc.get(), TRANSPARENT);
+    SetTextColor(dc.get(), call.colour);
+    const palette::Plane plane{static_cast<BYTE*>(memory), StrideOf(width_), height_};
+    std::memset(plane.pixels, 0, static_cast<std::size_t>(plane.stride) * plane.height);
+    Glyph* glyphs = glyphs_.data() + static_cast<std::size_t>(slot) * units_.size();
+    const std::size_t firstSpan = spans_.size();
+    for (std::size_t i = 0; i < units_.size(); ++i) {
+        TextOutW(dc.get(), references_[i].x, references_[i].y, &units_[i], 1);
+        GdiFlush();
+        glyphs[i] = Scan(plane, WindowAbout(references_[i]));
+    }
+    const palette::RowRange left = palette::InkedRows(plane);
+    if (left.last >= left.first) {
+        std::fill(glyphs, glyphs + units_.size(), Glyph{});
+        spans_.resize(firstSpan);
+    }
+    return true;
+}
+
+GlyphStamps::Glyph GlyphStamps::Scan(const palette::Plane& scratch, const Window& window) {
+    Glyph glyph;
+    glyph.first = static_cast<std::uint32_t>(spans_.size());
+    bool oneEntry = true;
+    for (int row = window.top; row < window.bottom; ++row) {
+        BYTE* pixels = scratch.pixels + static_cast<std::ptrdiff_t>(height_ - 1 - row) * scratch.stride;
+        for (int x = window.left; x < window.right;) {
+            if (!pixels[x]) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            if (glyph.count == 0) glyph.entry = pixels[x];
+            while (x < window.right && pixels[x]) {
+                oneEntry = oneEntry && pixels[x] == glyph.entry;
+                ++x;
+            }
+            spans_.push_back({static_cast<std::int16_t>(row), static_cast<std::int16_t>(start),
+                              static_cast<std::int16_t>(x - start)});
+            glyph.top = static_cast<std::int16_t>(glyph.count == 0 ? row : glyph.top);
+            glyph.bottom = static_cast<std::int16_t>(row + 1);
+            ++glyph.count;
+        }
+        std::memset(pixels + window.left, 0, window.right - window.left);
+    }
+    glyph.stamped = oneEntry;
+    if (!glyph.stamped) {
+        spans_.resize(glyph.first);
+        glyph.count = 0;
+    }
+    return glyph;
+}
+
+bool GlyphStamps::Stamp(int slot, int index, const palette::Plane& surface, Rows& rows) const {
+    const Glyph& glyph = glyphs_[static_cast<std::size_t>(slot) * units_.size() + index];
+    if (!glyph.stamped) return false;
+    const Span* span = spans_.data() + glyph.first;
+    for (std::uint32_t s = 0; s < glyph.count; ++s, ++span)
+        std::memset(surface.pixels + static_cast<std::ptrdiff_t>(surface.height - 1 - span->row) * surface.stride + span->x,
+                    glyph.entry, span->length);
+    rows.Add(glyph.top, glyph.bottom);
+    return true;
+}
+
+std::size_t GlyphStamps::Bytes() const {
+    return units_.capacity() * sizeof(wchar_t) + references_.capacity() * sizeof(POINT) + captured_.capacity() / 8 +
+           glyphs_.capacity() * sizeof(Glyph) + spans_.capacity() * sizeof(Span);
+}
+
+}  // namespace spinnet

@@ -1,0 +1,108 @@
+// The run's characters as a turned font's text calls draw them into the
+// 8-bit surface, captured once per (escapement, character) and stamped from
+// then on. The platform draws text into 8-bit surfaces without smoothing: a
+// text call sets the pixels of its glyph to the entry nearest the text
+// colour and leaves the rest. A capture is that very call, made into a
+// cleared scratch surface of the same size, colours, alignment and font, at
+// the character's own reference point (the platform's clipping of turned
+// text is not the same about every point near an edge, so a glyph is never
+// moved); its stamp puts the same entry on the same pixels. Each capture
+// looks at the part of the scratch surface about its reference point that a
+// glyph may reach; ink left anywhere once every character was looked at
+// means a glyph reached further, and then none of that escapement's glyphs
+// has a stamp. Nor has a glyph whose pixels are not all one entry. The caller
+// draws a glyph without a stamp with its text call.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "effects/common/Kernels.h"
+#include "effects/common/PaletteKeys.h"
+
+namespace spinnet {
+
+// How the text calls draw: the font, the text colour, the alignment, and
+// the surface's colours.
+struct TextCall {
+    HFONT font;
+    COLORREF colour;
+    UINT alignment;
+    const palette::ColourTable& colours;
+};
+
+// Where the characters stand: the run's UTF-16 units, each unit's reference
+// point in the surface's context, the surface's size in pixels, and how far
+// a glyph may reach from its reference point.
+struct Places {
+    std::wstring_view units;
+    std::span<const POINT> references;
+    int width;
+    int height;
+    int reach;
+};
+
+// Context rows top .. bottom - 1 (none when bottom <= top).
+struct Rows {
+    int top = 0;
+    int bottom = 0;
+    void Add(int from, int to);
+};
+
+class GlyphStamps {
+public:
+    // Forgets every capture: `slots` escapements for the characters at `places`.
+    void Reset(int slots, const Places& places);
+    void Clear();
+
+    bool Captured(int slot) const { return slot >= 0 && slot < static_cast<int>(captured_.size()) && captured_[slot]; }
+    // Captures every character with the call of one slot. False when the
+    // scratch surface could not be made; the slot then stays uncaptured.
+    bool Capture(int slot, const TextCall& call);
+    // Stamps character `index`, captured in `slot`, into the surface (rows
+    // bottom up, as large as the places said) and adds the context rows it
+    // reaches to `rows`. False, with nothing stamped, when it has no stamp.
+    bool Stamp(int slot, int index, const palette::Plane& surface, Rows& rows) const;
+
+    // Memory the captures hold, in bytes.
+    std::size_t Bytes() const;
+
+private:
+    struct Span {
+        std::int16_t row;  // context row
+        std::int16_t x;
+        std::int16_t length;
+    };
+    struct Glyph {
+        std::uint32_t first = 0;  // into spans_
+        std::uint32_t count = 0;
+        std::int16_t top = 0;     // the context rows its spans reach: top .. bottom - 1
+        std::int16_t bottom = 0;
+        BYTE entry = 0;
+        bool stamped = false;
+    };
+    // The part of the scratch surface a character's glyph may reach.
+    struct Window {
+        int left, top, right, bottom;  // context pixels, right and bottom excluded
+    };
+
+    Window WindowAbout(POINT reference) const;
+    // Takes the glyph's spans from the scratch surface's window and clears it.
+    Glyph Scan(const palette::Plane& scratch, const Window& window);
+
+    std::wstring units_;
+    std::vector<POINT> references_;
+    int width_ = 0;
+    int height_ = 0;
+    int reach_ = 0;
+    std::vector<bool> captured_;  // per slot
+    std::vector<Glyph> glyphs_;   // slot by slot, character by character
+    std::vector<Span> spans_;
+};
+
+}  // namespace spinnet
