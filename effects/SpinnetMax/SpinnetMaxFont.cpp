@@ -23,14 +23,25 @@ SpinnetMaxFont::SpinnetMaxFont()
     : PaletteEffect(palette::SurfaceLayout{.surfaces = 1}, kDefaultKeys, palette::KeyCopy::FirstEightPositions,
                     palette::TextColourKey::Last, palette::HoverAtBuild::Ends) {}
 
-SIZE SpinnetMaxFont::Margins() const {
-    SIZE letter{0, 0};
-    {
+SIZE SpinnetMaxFont::Letter() {
+    if (!letter_) {
+        SIZE letter{0, 0};
         winkit::ScreenDC screen;
         winkit::Selection font(screen.get(), Extent().RunFont());
         // The letter and its terminating NUL.
         GetTextExtentPoint32A(screen.get(), "A", 2, &letter);
+        letter_ = letter;
     }
+    return *letter_;
+}
+
+void SpinnetMaxFont::RunChanged() {
+    letter_.reset();
+    PaletteEffect::RunChanged();
+}
+
+SIZE SpinnetMaxFont::Margins() {
+    const SIZE letter = Letter();
     const double reach = std::sin(block.swingAngle * kRadiansPerDegree);
     return {std::abs(static_cast<LONG>(reach * letter.cy)), std::abs(static_cast<LONG>(reach * letter.cx * 0.5))};
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "effects/SpinnetMax/GlyphStamps.h"
@@ -43,10 +44,15 @@ protected:
     void SurfacesBuilt() override;
     void ReleaseTextBitmap() override;
     void Step() override;
+    // The run's font may have changed: its letter is measured again.
+    void RunChanged() override;
 
 private:
     // The reach of the turned letters beyond the text: across on each side and above.
-    SIZE Margins() const;
+    SIZE Margins();
+    // The extent of "A" in the run's font: the hosts ask for the drawing area
+    // on every tick, so it is measured once per change of the run.
+    SIZE Letter();
     // How far a turned letter may reach from its reference point.
     int GlyphReach();
     // Each letter's reference point: it turns about the middle of its bottom edge.
@@ -60,6 +66,7 @@ private:
     // The letters as those fonts draw them, captured at the first frame of each escapement.
     spinnet::GlyphStamps stamps_;
     std::vector<POINT> references_;
+    std::optional<SIZE> letter_;
     LONG margin_ = 0;  // across, as the last drawing area measured it
     BYTE phase_ = 0;
 };

@@ -47,4 +47,18 @@ TEST(SpinnetMax, FramesSayWhichRowsTheyDraw) {
     EXPECT_TRUE(spinnet.FramesBlankOutsideDrawnRows(0, 300));
 }
 
+// The margins are measured once per change of the run, and follow a larger
+// font once the host says the run changed.
+TEST(SpinnetMax, MarginsFollowTheRunsFontAfterAChange) {
+    testsupport::HostedPalette<SpinnetMaxFont> spinnet(L"Palm", 20);
+    int small = 0;
+    ASSERT_EQ(S_OK, spinnet.effect->GetWidth(0, &small));
+    spinnet.run.font.lfHeight = -60;
+    spinnet.effect->ChangeParagraph();
+    int large = 0;
+    spinnet.effect->GetWidth(0, &large);
+    // The margin is half the letter's height for the default swing of 30 degrees.
+    EXPECT_GE(large - small, 15);
+}
+
 }  // namespace
