@@ -7,11 +7,11 @@
 #include "effectbase/EffectBase.h"
 #include "effectbase/EffectObject.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
 using comkit::ComPtr;
-using testsupport::TestFontCache;
 using testsupport::TestRun;
 
 // The smallest effect the base can carry: a block filled with a pattern and a
@@ -147,7 +147,7 @@ TEST(EffectBase, SavedRecordLoadsIntoAnotherInstance) {
 }
 
 TEST(EffectBase, CloneCarriesTheBlockButNoRun) {
-    TestFontCache fonts;
+    textrun::FontManager fonts;
     TestRun run(L"ABC");
     auto effect = NewProbe();
     testsupport::Bind(effect.get(), &fonts, &run);
@@ -172,7 +172,7 @@ TEST(EffectBase, CloneCarriesTheBlockButNoRun) {
 }
 
 TEST(EffectBase, ActivationFollowsBuildAndReleaseAndChangeRebuildsOnlyWhenActive) {
-    TestFontCache fonts;
+    textrun::FontManager fonts;
     TestRun run(L"Activate");
     auto effect = NewProbe();
     testsupport::Bind(effect.get(), &fonts, &run);
@@ -221,7 +221,7 @@ private:
 };
 
 TEST(EffectBase, MeasuresWhenFirstAskedAndEveryPrefixAtOnce) {
-    TestFontCache fonts;
+    textrun::FontManager fonts;
     TestRun run(L"日本語abc");
     CountingRun counted(run);
     auto effect = NewProbe();
@@ -254,7 +254,7 @@ TEST(EffectBase, MeasuresWhenFirstAskedAndEveryPrefixAtOnce) {
 }
 
 TEST(EffectBase, MeasuresAndClampsPrefixWidths) {
-    TestFontCache fonts;
+    textrun::FontManager fonts;
     TestRun run(L"日本語abc");
     auto effect = NewProbe();
     testsupport::Bind(effect.get(), &fonts, &run);

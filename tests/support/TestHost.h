@@ -1,5 +1,6 @@
-// A stand-in host for effect tests: one run of text and a font cache, lent to
-// effects without reference counting, as the real hosts do.
+// A stand-in host for effect tests: one run of text, lent to effects without
+// reference counting as the real hosts do; the fonts come from textrun's
+// cache. The frame benchmark still times effects against TestFontCache.
 #pragma once
 
 #include <map>

@@ -88,8 +88,8 @@ TEST_F(InPlace, MouseReachesTheEffectAndLeavingIsNoticedWithinATick) {
     SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 6));
     SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(7, 8));
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, 10));
-    EXPECT_EQ((std::vector<std::string>{"#1 MouseEnter", "#1 OnMouseMove 5 6", "#1 OnMouseMove 7 8",
-                                        "#1 OnButtonDown 9 10"}),
+    EXPECT_EQ((std::vector<std::string>{"#1 MouseEnter", "#1 OnMouseMove 5,6", "#1 OnMouseMove 7,8",
+                                        "#1 OnButtonDown 9,10"}),
               spy.Calls({"MouseEnter", "OnMouseMove", "OnButtonDown", "MouseLeave"}));
     webtest::Pump(100);
     EXPECT_EQ(0, spy.Count("MouseLeave")) << "the cursor is still inside";

@@ -10,6 +10,7 @@
 #include "effects/Ghostglass/GhostglassFont.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ struct HostedGhostglass {
         return {memory.begin(), memory.end()};
     }
 
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     testsupport::TestRun run;
     comkit::ComPtr<Ghostglass> effect;
     SIZE area{};

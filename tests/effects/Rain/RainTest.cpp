@@ -12,6 +12,7 @@
 #include "effects/Rain/RainFont.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ struct HostedRain {
     }
 
     bool bound = false;
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     testsupport::TestRun run;
     ComPtr<Rain> effect;
     testsupport::Canvas canvas;

@@ -10,6 +10,7 @@
 #include "effects/static/StaticFont.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ struct HostedWave {
         return ::testing::AssertionFailure() << "phase " << int{phase} << ", row step " << rowStep;
     }
 
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     testsupport::TestRun run{L"Wave 波の歌", 30};
     comkit::ComPtr<Wave> effect;
     BYTE phase = 0;

@@ -14,6 +14,7 @@
 #include "effectbase/EffectObject.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace testsupport {
 
@@ -73,7 +74,7 @@ struct HostedPalette {
         return effect->SetVVLF(reinterpret_cast<tagAnonyVVLF*>(record.data()), 1);
     }
 
-    TestFontCache fonts;
+    textrun::FontManager fonts;
     TestRun run;
     comkit::ComPtr<Object> effect;
     SIZE area{};

@@ -7,13 +7,14 @@
 #include "tests/effects/common/ProbeEffect.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
 // The host is another module, often not C++: what the standard library throws
 // when memory runs out must end the call, never the host process.
 TEST(OutOfMemory, EndsTheEffectsCallAndNeverTheHost) {
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     testsupport::TestRun run(L"メモリー不足 memory", 30);
     run.colour = RGB(255, 255, 255);
     comkit::ComPtr<Probe> effect(new Probe);

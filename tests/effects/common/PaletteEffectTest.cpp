@@ -9,6 +9,7 @@
 #include "tests/support/Canvas.h"
 #include "tests/support/DibTarget.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ struct HostedProbe {
         std::memcpy(&block, record->pData, sizeof block);
         return block;
     }
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     testsupport::TestRun run;
     ComPtr<Probe> effect;
 };

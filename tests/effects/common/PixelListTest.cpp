@@ -10,6 +10,7 @@
 #include "tests/effects/common/ProbeEffect.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 #include "winkit/MessageBoxes.h"
 
 namespace {
@@ -79,7 +80,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 TEST(PixelList, AFailureWarnsOncePerBuildAfterTheBuildIsComplete) {
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     testsupport::TestRun run(L"Tg雨", 30);
     comkit::ComPtr<Probe> effect(new Probe);
     testsupport::Bind(effect.get(), &fonts, &run);

@@ -9,6 +9,7 @@
 #include "effects/Shiver/ShiverFont.h"
 #include "effects/static/StaticFont.h"
 #include "tests/effects/common/HostedPalette.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr long long kLargestSurfaceBytes = 64LL << 20;
 using Size = std::pair<long, long>;
 
 Size PlainExtent(testsupport::TestRun& run) {
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     comkit::ComPtr<IViviFont> plain(new StaticFont);
     testsupport::Bind(plain.get(), &fonts, &run);
     SIZE extent{};

@@ -5,6 +5,7 @@
 #include "effects/Sway/SwayFont.h"
 #include "effects/static/StaticFont.h"
 #include "tests/effects/common/HostedPalette.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ struct PlainText {
         effect->GetWidth(n, &width);
         return width;
     }
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     comkit::ComPtr<IViviFont> effect;
     SIZE extent{};
 };

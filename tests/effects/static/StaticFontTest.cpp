@@ -5,12 +5,12 @@
 #include "effects/static/StaticFont.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace {
 
 using comkit::ComPtr;
 using testsupport::Canvas;
-using testsupport::TestFontCache;
 using testsupport::TestRun;
 
 constexpr COLORREF kPaper = RGB(10, 20, 30);
@@ -20,7 +20,7 @@ ComPtr<IViviFont> NewStatic() { return ComPtr<IViviFont>(new StaticFont); }
 
 class StaticFontDrawing : public testing::Test {
 protected:
-    TestFontCache fonts;
+    textrun::FontManager fonts;
 };
 
 TEST_F(StaticFontDrawing, RefusesThePropertyAndActivationInterfaces) {

@@ -5,6 +5,7 @@
 #include "tests/effects/suite/ProcessResources.h"
 #include "tests/effects/suite/SuiteEffect.h"
 #include "tests/support/Canvas.h"
+#include "textrun/FontManager.h"
 
 namespace effectsuite {
 namespace {
@@ -112,7 +113,7 @@ TEST(EffectResources, BuildsAndReleasesLeaveNoGdiObjectsOrMemoryBehind) {
 }
 
 TEST(EffectResources, ReleasingTheLastReferenceFreesAnActivatedEffect) {
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     testsupport::TestRun run(L"解放", 36);
     testsupport::Canvas canvas(200, 60, kPaper);
     auto once = [&] {

@@ -15,6 +15,7 @@
 
 #include "tests/effects/suite/SuiteModule.h"
 #include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace effectsuite {
 
@@ -43,7 +44,7 @@ long BlockSize();
 // An effect bound to its own run and font cache, released before them.
 struct HostedEffect {
     explicit HostedEffect(std::wstring text = L"Quillon 雨", int pixels = 36);
-    testsupport::TestFontCache fonts;
+    textrun::FontManager fonts;
     testsupport::TestRun run;
     comkit::ComPtr<IViviFont> effect;
 

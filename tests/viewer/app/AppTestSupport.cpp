@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <new>
 #include <sstream>
 
 #include "appkit/archive/MemoryArchive.h"
@@ -15,69 +14,16 @@
 
 namespace apptest {
 
-STDMETHODIMP LoggedEffect::Clone(IViviFont** clone) {
-    auto* copy = new (std::nothrow) LoggedEffect(log_, tag_, size_);
-    if (!copy) return E_OUTOFMEMORY;
-    copy->AddRef();
-    *clone = copy;
-    return S_OK;
-}
-
-std::string LoggedEffect::Where(POINT point) const {
-    return tag_ + " " + std::to_string(point.x) + "," + std::to_string(point.y);
-}
-
-STDMETHODIMP LoggedEffect::DrawTextFace(HDC, POINT point) {
-    activated_ = true;
-    log_.draws.push_back(Where(point));
-    return S_OK;
-}
-
-STDMETHODIMP LoggedEffect::UpdateTextFace(HDC, POINT point) {
-    activated_ = true;
-    log_.updates.push_back(Where(point));
-    return S_OK;
-}
-
-STDMETHODIMP LoggedEffect::GetDrawingArea(SIZE* size) {
-    *size = size_;
-    return S_OK;
-}
-
-STDMETHODIMP LoggedEffect::GetWidth(int n, int* width) {
-    *width = n * 10;
-    return S_OK;
-}
-
-STDMETHODIMP LoggedEffect::Activate() {
-    activated_ = true;
-    return S_OK;
-}
-
-STDMETHODIMP LoggedEffect::Deactivate() {
-    log_.deactivated.push_back(tag_);
-    activated_ = false;
-    return S_OK;
-}
-
-STDMETHODIMP LoggedEffect::IsActivated(char* activated) {
-    *activated = activated_ ? 1 : 0;
-    return S_OK;
-}
-
-std::unique_ptr<model::Paragraph> LoggedRun(EffectLog& log, const std::string& tag, SIZE size,
-                                            const std::string& bytes) {
-    auto run = std::make_unique<model::Paragraph>();
-    run->SetText(bytes);
-    run->SetEffect(comkit::ComPtr<IViviFont>(new LoggedEffect(log, tag, size)));
-    return run;
-}
-
-std::unique_ptr<model::Text> LoggedText(EffectLog& log, int lines, SIZE size) {
+std::unique_ptr<model::Text> LoggedText(const std::shared_ptr<testsupport::FakeEffectLog>& log, int lines,
+                                        SIZE size) {
     auto text = std::make_unique<model::Text>();
     for (int i = 0; i < lines; ++i) {
+        auto run = std::make_unique<model::Paragraph>();
+        run->SetText("ab");
+        run->SetEffect(
+            comkit::ComPtr<IViviFont>(new testsupport::FakeEffect(log, {.tag = std::to_string(i), .area = size})));
         auto line = text->TemplateLine().Clone();
-        line->AppendRun(LoggedRun(log, std::to_string(i), size));
+        line->AppendRun(std::move(run));
         text->AppendLine(std::move(line));
     }
     return text;

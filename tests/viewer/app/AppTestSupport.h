@@ -1,5 +1,5 @@
-// What the viewer program's in-process tests share: effects of fixed size
-// that log what the view asks of them, the real document, frame and view
+// What the viewer program's in-process tests share: texts of fake effects
+// of fixed size, the real document, frame and view
 // created through the document template, texts and records built for them,
 // every message box and file dialog answered and logged, scratch files.
 #pragma once
@@ -18,8 +18,8 @@
 
 #include "appkit/framework/FileDialog.h"
 #include "appkit/framework/SingleDocTemplate.h"
-#include "comkit/ComObject.h"
 #include "contract/contract.h"
+#include "tests/support/FakeEffect.h"
 #include "tests/support/ScratchFile.h"
 #include "viewer/app/QuillonApp.h"
 #include "viewer/app/QuillonDoc.h"
@@ -29,56 +29,8 @@
 
 namespace apptest {
 
-// What the view did to the logged effects: for each call, the run's tag.
-struct EffectLog {
-    std::vector<std::string> draws;    // "tag x,y"
-    std::vector<std::string> updates;  // "tag x,y"
-    std::vector<std::string> deactivated;
-};
-
-// Draws nothing; its drawing area is `size`. Like a real effect it has its
-// surfaces (is activated) from its first draw, and here from its creation.
-class LoggedEffect final : public comkit::ComObject<IViviFont, IViviFontActivation> {
-public:
-    LoggedEffect(EffectLog& log, std::string tag, SIZE size) : log_(log), tag_(std::move(tag)), size_(size) {}
-
-    STDMETHODIMP Clone(IViviFont** clone) override;
-    STDMETHODIMP SetParagraph(IParagraphAccess*) override { return S_OK; }
-    STDMETHODIMP ChangeParagraph() override { return S_OK; }
-    STDMETHODIMP SetFontManager(IFontManager*) override { return S_OK; }
-    STDMETHODIMP DrawTextFace(HDC, POINT point) override;
-    STDMETHODIMP UpdateTextFace(HDC, POINT point) override;
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
-    STDMETHODIMP MouseEnter() override { return S_OK; }
-    STDMETHODIMP MouseLeave() override { return S_OK; }
-    STDMETHODIMP OnMouseMove(POINT) override { return S_OK; }
-    STDMETHODIMP OnButtonDown(POINT) override { return S_OK; }
-    STDMETHODIMP Version(int*) override { return E_NOTIMPL; }
-    STDMETHODIMP Name(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Description(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Author(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Icon(HICON*) override { return E_NOTIMPL; }
-    STDMETHODIMP GetCLSID(CLSID*) override { return E_NOTIMPL; }
-
-    STDMETHODIMP Activate() override;
-    STDMETHODIMP Deactivate() override;
-    STDMETHODIMP IsActivated(char* activated) override;
-
-private:
-    std::string Where(POINT point) const;
-
-    EffectLog& log_;
-    std::string tag_;
-    SIZE size_;
-    bool activated_ = true;
-};
-
-// A run of `bytes` drawn by a logged effect tagged `tag`.
-std::unique_ptr<model::Paragraph> LoggedRun(EffectLog& log, const std::string& tag, SIZE size,
-                                            const std::string& bytes = "ab");
-// `lines` lines of one logged run each, tagged "0", "1", ..., each `size` large.
-std::unique_ptr<model::Text> LoggedText(EffectLog& log, int lines, SIZE size);
+// `lines` lines of one fake run each, tagged "0", "1", ..., each `size` large.
+std::unique_ptr<model::Text> LoggedText(const std::shared_ptr<testsupport::FakeEffectLog>& log, int lines, SIZE size);
 // A line of Static runs of the given ASCII texts, one per entry.
 std::unique_ptr<model::Line> StaticLine(const model::Text& text, const std::vector<std::string>& runs,
                                         COLORREF colour = RGB(255, 255, 255), int points = 16);

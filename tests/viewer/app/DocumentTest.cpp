@@ -97,16 +97,16 @@ TEST_F(Opening, AMissingFileIsReportedAndChangesNothing) {
 }
 
 TEST_F(Opening, TheViewKeepsPaintingWhileTheReadersMessageIsUp) {
-    EffectLog log;
+    const auto log = std::make_shared<testsupport::FakeEffectLog>();
     Show(LoggedText(log, 4, {30, 20}));
     std::string record = RecordText(2);
     record.back() = 'X';  // the end marker differs
     ScratchFile file(record);
     int ticksDuringMessage = 0;
     winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest&) {
-        log = {};
+        log->lines.clear();
         SendMessageA(ViewWindow(), WM_TIMER, app::CQuillonView::kAnimationTimer, 0);
-        ticksDuringMessage = static_cast<int>(log.updates.size());
+        ticksDuringMessage = log->Count("UpdateTextFace");
         return IDOK;
     });
     EXPECT_TRUE(Open(file.path()));

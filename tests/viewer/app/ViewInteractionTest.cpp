@@ -127,49 +127,50 @@ protected:
 
 // --- the mouse ---------------------------------------------------------------
 
-std::unique_ptr<model::Paragraph> ScriptedRun(Log& log, const std::string& bytes, interactiontest::Shape shape) {
+std::unique_ptr<model::Paragraph> FakeRun(const std::shared_ptr<testsupport::FakeEffectLog>& log,
+                                           const std::string& bytes, std::string tag, int height) {
     auto run = std::make_unique<model::Paragraph>();
     run->SetText(bytes);
-    run->SetEffect(comkit::ComPtr<IViviFont>(new interactiontest::ScriptedEffect(log, std::move(shape))));
+    run->SetEffect(comkit::ComPtr<IViviFont>(new testsupport::FakeEffect(log, {.tag = tag, .height = height})));
     return run;
 }
 
 TEST_F(ViewInteraction, TheMouseReachesTheEffectsLeaveEnterMoveWithPointsInsideTheirRuns) {
     // Line 0: A ("ab", 20 high) spans x 10 to 30 and y 15 to 35, B ("cd", 30
     // high) x 30 to 50 and y 5 to 35; line 1: C ("ef", 30 high) x 10 to 30, y 38 to 68.
-    Log log;
+    auto log = std::make_shared<testsupport::FakeEffectLog>();
     auto text = std::make_unique<model::Text>();
     auto first = text->TemplateLine().Clone();
-    first->AppendRun(ScriptedRun(log, "ab", {"A", 20}));
-    first->AppendRun(ScriptedRun(log, "cd", {"B", 30}));
+    first->AppendRun(FakeRun(log, "ab", "A", 20));
+    first->AppendRun(FakeRun(log, "cd", "B", 30));
     text->AppendLine(std::move(first));
     auto second = text->TemplateLine().Clone();
-    second->AppendRun(ScriptedRun(log, "ef", {"C", 30}));
+    second->AppendRun(FakeRun(log, "ef", "C", 30));
     text->AppendLine(std::move(second));
     Show(std::move(text));
     ResizeView(300, 200);
-    log.clear();
+    interactiontest::TakeMouseCalls(*log);
 
     Mouse(WM_MOUSEMOVE, {15, 20});
-    EXPECT_EQ((Log{"Enter A", "Move A 5,5"}), std::exchange(log, {}));
+    EXPECT_EQ((Log{"MouseEnter A", "OnMouseMove A 5,5"}), interactiontest::TakeMouseCalls(*log));
     Mouse(WM_MOUSEMOVE, {35, 12});
-    EXPECT_EQ((Log{"Leave A", "Enter B", "Move B 5,7"}), std::exchange(log, {}));
+    EXPECT_EQ((Log{"MouseLeave A", "MouseEnter B", "OnMouseMove B 5,7"}), interactiontest::TakeMouseCalls(*log));
     Mouse(WM_MOUSEMOVE, {36, 12});
-    EXPECT_EQ((Log{"Move B 6,7"}), std::exchange(log, {}));
+    EXPECT_EQ((Log{"OnMouseMove B 6,7"}), interactiontest::TakeMouseCalls(*log));
     Mouse(WM_MOUSEMOVE, {15, 45});
-    EXPECT_EQ((Log{"Leave B", "Enter C", "Move C 5,7"}), std::exchange(log, {}));
+    EXPECT_EQ((Log{"MouseLeave B", "MouseEnter C", "OnMouseMove C 5,7"}), interactiontest::TakeMouseCalls(*log));
 
     // A press on a run other than the hovered one: only its OnButtonDown.
     Mouse(WM_LBUTTONDOWN, {35, 12});
-    EXPECT_EQ((Log{"Down B 5,7"}), std::exchange(log, {}));
+    EXPECT_EQ((Log{"OnButtonDown B 5,7"}), interactiontest::TakeMouseCalls(*log));
     EXPECT_EQ(ViewWindow(), GetCapture());
     Mouse(WM_LBUTTONUP, {35, 12});
-    EXPECT_EQ(Log{}, std::exchange(log, {}));
+    EXPECT_EQ(Log{}, interactiontest::TakeMouseCalls(*log));
     EXPECT_EQ(nullptr, GetCapture());
 
     // C is still the hovered run; off the text it is left.
     Mouse(WM_MOUSEMOVE, {200, 150});
-    EXPECT_EQ((Log{"Leave C"}), std::exchange(log, {}));
+    EXPECT_EQ((Log{"MouseLeave C"}), interactiontest::TakeMouseCalls(*log));
 }
 
 // --- the caret ---------------------------------------------------------------

@@ -44,14 +44,16 @@ TEST_F(ViewPainting, TheBackgroundTakesTheTextsColourAndEachLineItsPlaceFromTheT
 }
 
 TEST_F(ViewPainting, LinesAreDrawnWhileTheirTopIsInsideTheClientArea) {
-    EffectLog log;
+    const auto log = std::make_shared<testsupport::FakeEffectLog>();
     Show(LoggedText(log, 20, kRun));
     ResizeView(200, 137);
     testsupport::Canvas canvas(200, 137, 0);
-    log.draws.clear();
+    log->lines.clear();
     View().OnDraw(canvas.dc());
     // The fifth line starts exactly at the bottom edge and is still drawn.
-    EXPECT_EQ((Strings{"0 10,5", "1 10,38", "2 10,71", "3 10,104", "4 10,137"}), log.draws);
+    EXPECT_EQ((Strings{"DrawTextFace 0 10,5", "DrawTextFace 1 10,38", "DrawTextFace 2 10,71",
+                       "DrawTextFace 3 10,104", "DrawTextFace 4 10,137"}),
+              log->Lines({"DrawTextFace"}));
 }
 
 void Tick(HWND view) { SendMessageA(view, WM_TIMER, app::CQuillonView::kAnimationTimer, 0); }
@@ -59,22 +61,24 @@ void Tick(HWND view) { SendMessageA(view, WM_TIMER, app::CQuillonView::kAnimatio
 using Animation = ViewerTest;
 
 TEST_F(Animation, TicksAdvanceTheRunsOfTheLinesOnScreenOnly) {
-    EffectLog log;
+    const auto log = std::make_shared<testsupport::FakeEffectLog>();
     Show(LoggedText(log, 20, kRun));
     ResizeView(200, 140);
-    log = {};
+    log->lines.clear();
     Tick(ViewWindow());
-    EXPECT_EQ((Strings{"0 10,5", "1 10,38", "2 10,71", "3 10,104", "4 10,137"}), log.updates);
-    EXPECT_TRUE(log.draws.empty());
+    EXPECT_EQ((Strings{"UpdateTextFace 0 10,5", "UpdateTextFace 1 10,38", "UpdateTextFace 2 10,71",
+                       "UpdateTextFace 3 10,104", "UpdateTextFace 4 10,137"}),
+              log->Lines({"UpdateTextFace"}));
+    EXPECT_EQ(0, log->Count("DrawTextFace"));
 
     // Below 5 pixels of height nothing is drawn at all.
     ResizeView(200, 4);
-    log = {};
+    log->lines.clear();
     Tick(ViewWindow());
     testsupport::Canvas canvas(200, 4, 0);
     View().OnDraw(canvas.dc());
-    EXPECT_TRUE(log.updates.empty());
-    EXPECT_TRUE(log.draws.empty());
+    EXPECT_EQ(0, log->Count("UpdateTextFace"));
+    EXPECT_EQ(0, log->Count("DrawTextFace"));
 }
 
 TEST_F(Animation, RunsWhileTheViewHasTheFocus) {
@@ -88,14 +92,15 @@ TEST_F(Animation, RunsWhileTheViewHasTheFocus) {
 using Scrolling = ViewerTest;
 
 TEST_F(Scrolling, TheWheelReleasesTheSurfacesOnScreenThenMovesByWholeLinesInsideTheText) {
-    EffectLog log;
+    const auto log = std::make_shared<testsupport::FakeEffectLog>();
     Show(LoggedText(log, 20, kRun));
     ResizeView(200, 140);  // four whole lines and a partial fifth
     ASSERT_EQ(4, View().GetVisibleLineCount());
-    log = {};
+    log->lines.clear();
 
     SendMessageA(ViewWindow(), WM_MOUSEWHEEL, Wheel(-1), kNoPoint);
-    EXPECT_EQ((Strings{"0", "1", "2", "3", "4"}), log.deactivated);
+    EXPECT_EQ((Strings{"Deactivate 0", "Deactivate 1", "Deactivate 2", "Deactivate 3", "Deactivate 4"}),
+              log->Lines({"Deactivate"}));
     EXPECT_EQ(1, View().FirstVisibleLine());
     EXPECT_EQ(1, View().Caret().line);
 
@@ -107,7 +112,7 @@ TEST_F(Scrolling, TheWheelReleasesTheSurfacesOnScreenThenMovesByWholeLinesInside
     EXPECT_EQ(19, View().Caret().line);
 
     // Nothing more to show below, nothing above the top.
-    log = {};
+    log->lines.clear();
     SendMessageA(ViewWindow(), WM_MOUSEWHEEL, Wheel(-1), kNoPoint);
     EXPECT_EQ(19, View().FirstVisibleLine());
     SendMessageA(ViewWindow(), WM_MOUSEWHEEL, Wheel(30), kNoPoint);
@@ -116,7 +121,7 @@ TEST_F(Scrolling, TheWheelReleasesTheSurfacesOnScreenThenMovesByWholeLinesInside
 }
 
 TEST_F(Scrolling, TheScrollBarMovesTheCaretAndScrollsOnlyWhenItLeavesTheScreen) {
-    EffectLog log;
+    const auto log = std::make_shared<testsupport::FakeEffectLog>();
     Show(LoggedText(log, 20, kRun));
     ResizeView(200, 140);
 
@@ -137,18 +142,19 @@ TEST_F(Scrolling, TheScrollBarMovesTheCaretAndScrollsOnlyWhenItLeavesTheScreen) 
 }
 
 TEST_F(Scrolling, AResizeReleasesTheSurfacesOfTheLinesOnScreenAndTheOneBelow) {
-    EffectLog log;
+    const auto log = std::make_shared<testsupport::FakeEffectLog>();
     Show(LoggedText(log, 20, kRun));
     ResizeView(200, 140);
     SendMessageA(ViewWindow(), WM_MOUSEWHEEL, Wheel(-2), kNoPoint);
     Tick(ViewWindow());  // the effects on screen draw: their surfaces are back
-    log = {};
+    log->lines.clear();
     ResizeView(200, 200);
-    EXPECT_EQ((Strings{"2", "3", "4", "5", "6"}), log.deactivated);
+    EXPECT_EQ((Strings{"Deactivate 2", "Deactivate 3", "Deactivate 4", "Deactivate 5", "Deactivate 6"}),
+              log->Lines({"Deactivate"}));
 }
 
 TEST_F(Scrolling, NothingBreaksWithoutLinesOrWithoutRoom) {
-    EffectLog log;
+    const auto log = std::make_shared<testsupport::FakeEffectLog>();
     ResizeView(200, 140);
     SendMessageA(ViewWindow(), WM_MOUSEWHEEL, Wheel(-1), kNoPoint);
     SendMessageA(ViewWindow(), WM_VSCROLL, SB_PAGEDOWN, 0);
@@ -165,11 +171,11 @@ TEST_F(Scrolling, NothingBreaksWithoutLinesOrWithoutRoom) {
     EXPECT_GE(View().FirstVisibleLine(), 0);
     EXPECT_LE(View().FirstVisibleLine(), 2);
     EXPECT_EQ(2, View().Caret().line);
-    EXPECT_TRUE(log.updates.empty());
+    EXPECT_EQ(0, log->Count("UpdateTextFace"));
 }
 
 TEST_F(Scrolling, ADocumentChangeStartsAtTheTopInTheNewBackground) {
-    EffectLog log;
+    const auto log = std::make_shared<testsupport::FakeEffectLog>();
     Show(LoggedText(log, 20, kRun));
     ResizeView(200, 140);
     SendMessageA(ViewWindow(), WM_MOUSEWHEEL, Wheel(-6), kNoPoint);

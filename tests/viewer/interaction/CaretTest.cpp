@@ -99,7 +99,7 @@ TEST_F(CaretTest, DownFromTheLastWholeLineUsesThePartialLineBeforeScrolling) {
 
 TEST_F(CaretTest, TheCaretSitsOnTheLinesBottomEdge) {
     FakeView window(400);
-    AddLine(window.text, {{"ab", {"short", 20}}, {"cd", {"tall", 30}}});
+    AddLine(window.text, {{"ab", {.tag = "short", .height = 20}}, {"cd", {.tag = "tall", .height = 30}}});
     window.scrollX = 4;
     interaction::ViewInteraction view(window);
     view.PlaceCaret();

@@ -3,82 +3,20 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <new>
 
-#include "comkit/TaskMem.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/System.h"
 #include "tests/support/WinePath.h"
 #include "viewer/interaction/FindDlgIds.h"
 
 namespace interactiontest {
-namespace {
-
-std::string Point(POINT point) { return std::to_string(point.x) + "," + std::to_string(point.y); }
-
-}  // namespace
-
-STDMETHODIMP ScriptedEffect::Clone(IViviFont** clone) {
-    auto* copy = new (std::nothrow) ScriptedEffect(log_, shape_);
-    if (!copy) return E_OUTOFMEMORY;
-    copy->AddRef();
-    *clone = copy;
-    return S_OK;
-}
-
-STDMETHODIMP ScriptedEffect::SetParagraph(IParagraphAccess* run) {
-    run_ = run;
-    return S_OK;
-}
-
-STDMETHODIMP ScriptedEffect::GetDrawingArea(SIZE* size) {
-    int length = 0;
-    if (run_) run_->Length(&length);
-    *size = SIZE{length * 10, shape_.height};
-    return S_OK;
-}
-
-STDMETHODIMP ScriptedEffect::GetWidth(int n, int* width) {
-    *width = n * 10;
-    return S_OK;
-}
-
-STDMETHODIMP ScriptedEffect::MouseEnter() {
-    log_.push_back("Enter " + shape_.name);
-    return S_OK;
-}
-
-STDMETHODIMP ScriptedEffect::MouseLeave() {
-    log_.push_back("Leave " + shape_.name);
-    return S_OK;
-}
-
-STDMETHODIMP ScriptedEffect::OnMouseMove(POINT point) {
-    log_.push_back("Move " + shape_.name + " " + Point(point));
-    return S_OK;
-}
-
-STDMETHODIMP ScriptedEffect::OnButtonDown(POINT point) {
-    log_.push_back("Down " + shape_.name + " " + Point(point));
-    return S_OK;
-}
-
-STDMETHODIMP ScriptedEffect::Name(short** name) {
-    *name = comkit::CopyToTaskMem(std::wstring(shape_.name.begin(), shape_.name.end()));
-    return S_OK;
-}
-
-comkit::ComPtr<IViviFont> ScriptedSource::Create() {
-    return comkit::ComPtr<IViviFont>(new ScriptedEffect(log, shape));
-}
-
 void InteractionTest::AddLine(model::Text& text, const std::vector<RunSpec>& runs) {
     auto line = std::make_unique<model::Line>();
     for (const RunSpec& run : runs) {
-        source.shape = run.shape;
+        source.options = run.fake;
         modeltest::AddRun(*line, run.bytes);
     }
-    source.shape = {};
+    source.options = {};
     text.AppendLine(std::move(line));
 }
 
@@ -119,6 +57,10 @@ void FakeView::DrawOnWindow(const std::function<void(HDC)>& draw) {
     ++drawsOnWindow;
     testsupport::Canvas canvas(400, 300, RGB(0, 0, 0));
     draw(canvas.dc());
+}
+
+std::vector<std::string> TakeMouseCalls(testsupport::FakeEffectLog& log) {
+    return log.Take({"MouseEnter", "MouseLeave", "OnMouseMove", "OnButtonDown"});
 }
 
 void PressButton(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }

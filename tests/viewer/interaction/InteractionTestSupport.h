@@ -1,5 +1,5 @@
-// What the interaction tests share: effects with simple geometry that log
-// what the mouse did to them, texts built from them, a stand-in for the
+// What the interaction tests share: texts built of fake effects, what the
+// mouse did to them, a stand-in for the
 // view window that records what the interaction asked of it, the find
 // dialog driven through its controls, and the clipboard as a second program
 // reads it.
@@ -26,68 +26,22 @@ inline void PrintTo(const RECT& r, std::ostream* out) {
 
 namespace interactiontest {
 
-// n characters are n * 10 pixels wide; the drawing area is as wide as the
-// text and `height` high.
-struct Shape {
-    std::string name = "run";
-    int height = 20;
-};
-
-class ScriptedEffect final : public comkit::ComObject<IViviFont> {
-public:
-    ScriptedEffect(std::vector<std::string>& log, Shape shape) : log_(log), shape_(std::move(shape)) {}
-
-    STDMETHODIMP Clone(IViviFont** clone) override;
-    STDMETHODIMP SetParagraph(IParagraphAccess* run) override;
-    STDMETHODIMP ChangeParagraph() override { return S_OK; }
-    STDMETHODIMP SetFontManager(IFontManager*) override { return S_OK; }
-    STDMETHODIMP DrawTextFace(HDC, POINT) override { return S_OK; }
-    STDMETHODIMP UpdateTextFace(HDC, POINT) override { return S_OK; }
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
-    STDMETHODIMP MouseEnter() override;
-    STDMETHODIMP MouseLeave() override;
-    STDMETHODIMP OnMouseMove(POINT point) override;
-    STDMETHODIMP OnButtonDown(POINT point) override;
-    STDMETHODIMP Name(short** name) override;
-    STDMETHODIMP Version(int*) override { return E_NOTIMPL; }
-    STDMETHODIMP Description(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Author(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Icon(HICON*) override { return E_NOTIMPL; }
-    STDMETHODIMP GetCLSID(CLSID*) override { return E_NOTIMPL; }
-
-private:
-    std::vector<std::string>& log_;
-    Shape shape_;
-    IParagraphAccess* run_ = nullptr;
-};
-
-// Every new run gets a scripted effect of the current shape.
-class ScriptedSource final : public model::DefaultEffectSource {
-public:
-    comkit::ComPtr<IViviFont> Create() override;
-    void ReportUnavailable() override {}
-
-    Shape shape;
-    std::vector<std::string> log;
-};
-
-// A run to build: its bytes and its shape.
+// A run to build: its bytes and its fake.
 struct RunSpec {
     std::string bytes;
-    Shape shape = {};
+    testsupport::FakeEffectOptions fake = {};
 };
 
 class InteractionTest : public modeltest::ModelTest {
 protected:
     InteractionTest() : ModelTest(source) {}
 
-    // A line of runs each in its own shape (an empty list: a line without runs).
+    // A line of runs each with its own fake (an empty list: a line without runs).
     void AddLine(model::Text& text, const std::vector<RunSpec>& runs);
-    // Lines of one run each, of the default shape.
+    // Lines of one run each, of the default fake.
     void AddLines(model::Text& text, const std::vector<std::string>& lines);
 
-    ScriptedSource source;
+    modeltest::FakeSource source;
 };
 
 // The view window as the interaction sees it: a client area of a given
@@ -125,6 +79,10 @@ public:
 private:
     interaction::VisibleLines layout_;
 };
+
+// What the mouse did to the fakes since the last look, and forgotten: enters,
+// leaves, moves and presses.
+std::vector<std::string> TakeMouseCalls(testsupport::FakeEffectLog& log);
 
 // The find dialog's controls used as the user would: a button pressed, a
 // radio or check box clicked, a text typed and Find pressed, the history list.

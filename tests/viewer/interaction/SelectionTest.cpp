@@ -111,7 +111,7 @@ TEST_F(SelectionTest, SelectAllSpansTheTextAndLeavesTheCaret) {
 
 TEST_F(SelectionTest, TheOutlineIsOnePixelOutsideTheRunsInTheWindowColour) {
     FakeView window(400);
-    AddLine(window.text, {{"ab"}, {"cd", {"tall", 30}}});
+    AddLine(window.text, {{"ab"}, {"cd", {.tag = "tall", .height = 30}}});
     const auto outline = interaction::SelectionOutline(window.text, window.Layout(), {1, 0}, {3, 0});
     ASSERT_EQ(2u, outline.size());
     EXPECT_EQ((RECT{10 + 10 - 1, 5 + 10 - 1, 10 + 20 + 1, 5 + 30 + 1}), outline[0]);

@@ -19,14 +19,15 @@ class BindingTest : public modeltest::FakeTest {};
 
 TEST_F(BindingTest, NewRunBindsFontCacheThenRun) {
     Paragraph run;
-    ASSERT_GE(log.calls.size(), 2u);
-    EXPECT_EQ((Calls{"SetFontManager", "SetParagraph"}), Calls(log.calls.begin(), log.calls.begin() + 2));
+    const Calls calls = log.Calls();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ((Calls{"Created", "SetFontManager", "SetParagraph"}), Calls(calls.begin(), calls.begin() + 3));
     EXPECT_EQ(static_cast<IParagraphAccess*>(&run), Fake(run).Bound());
 }
 
 TEST_F(BindingTest, EveryChangeIsFollowedByChangeParagraph) {
     Paragraph run;
-    log.calls.clear();
+    log.lines.clear();
     run.SetText("abc");
     run.SetPoints(30);
     run.SetColor(RGB(1, 2, 3));
@@ -35,21 +36,21 @@ TEST_F(BindingTest, EveryChangeIsFollowedByChangeParagraph) {
     run.InsertText(1, "x");
     run.EraseChars(0, 1);
     run.EraseCharAt(0);
-    EXPECT_EQ(Calls(8, "ChangeParagraph"), log.calls);
+    EXPECT_EQ(Calls(8, "ChangeParagraph"), log.Calls());
 
-    log.calls.clear();
+    log.lines.clear();
     run.SetFaceName("No Such Face Installed");
-    EXPECT_TRUE(log.calls.empty());
+    EXPECT_TRUE(log.lines.empty());
 }
 
 TEST_F(BindingTest, CopiesCloneAndBindTheEffect) {
     auto run = MakeRun("abc");
-    log.calls.clear();
+    log.lines.clear();
     const int created = fakes.created;
     auto copy = run->Clone();
     // The clone is bound and told of the copied text; no default effect is
     // made for the copy only to be dropped.
-    EXPECT_EQ((Calls{"Clone", "SetFontManager", "SetParagraph", "ChangeParagraph"}), log.calls);
+    EXPECT_EQ((Calls{"Clone", "Created", "SetFontManager", "SetParagraph", "ChangeParagraph"}), log.Calls());
     EXPECT_EQ(created, fakes.created);
     EXPECT_NE(run->Effect(), copy->Effect());
     EXPECT_EQ(static_cast<IParagraphAccess*>(copy.get()), Fake(*copy).Bound());
@@ -59,10 +60,11 @@ TEST_F(BindingTest, CopiesCloneAndBindTheEffect) {
 
 TEST_F(BindingTest, SetEffectBindsWithoutChangeParagraph) {
     Paragraph run;
-    log.calls.clear();
-    auto* replacement = new modeltest::FakeEffect(log, {});
+    log.lines.clear();
+    auto* replacement = new testsupport::FakeEffect(fakes.log, {});
     EXPECT_EQ(S_OK, run.SetEffect(comkit::ComPtr<IViviFont>(replacement)));
-    EXPECT_EQ((Calls{"SetFontManager", "SetParagraph"}), log.calls);
+    EXPECT_EQ((Calls{"SetFontManager", "SetParagraph"}),
+              log.Lines({"SetFontManager", "SetParagraph", "ChangeParagraph"}));
     EXPECT_EQ(replacement, run.Effect());
     EXPECT_EQ(1, log.alive);
 }
@@ -92,7 +94,7 @@ TEST_F(BindingTest, EffectsAreReleasedBeforeTheCacheDeletesTheirFonts) {
         Paragraph second;
     }
     EXPECT_EQ(0, log.alive);
-    EXPECT_FALSE(log.fontDeletedFirst);
+    EXPECT_EQ(0, log.outlivedFont);
 }
 
 class MissingEffectTest : public modeltest::ModelTest {

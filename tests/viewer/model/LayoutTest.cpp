@@ -25,16 +25,16 @@ protected:
     // A run whose fake is charWidth per character, margin before the text
     // and slack after it.
     void AddShaped(Line& line, const char* bytes, int height, int charWidth = 10, int margin = 0, int slack = 0) {
-        fakes.shape.height = height;
-        fakes.shape.charWidth = charWidth;
-        fakes.shape.margin = margin;
-        fakes.shape.slack = slack;
+        fakes.options.height = height;
+        fakes.options.charWidth = charWidth;
+        fakes.options.margin = margin;
+        fakes.options.slack = slack;
         AddRun(line, bytes);
     }
 };
 
 TEST_F(LayoutTest, EmptyLineIsAsHighAsItsDefaultRunAndHasNoExtent) {
-    fakes.shape.height = 24;
+    fakes.options.height = 24;
     Line line;
     EXPECT_EQ(24, line.Height());
     EXPECT_EQ(0, line.Width());
@@ -53,22 +53,23 @@ TEST_F(LayoutTest, RunsAreDrawnBottomAlignedSideBySide) {
     EXPECT_EQ(30, line.Height());
     EXPECT_EQ(50, line.Width());
     EXPECT_EQ(5, line.CharCount());
-    log.calls.clear();
+    log.lines.clear();
     line.Draw(nullptr, 10, 5);
     line.Update(nullptr, 10, 5);
-    EXPECT_EQ((Calls{"Draw 10,15", "Draw 30,5", "Update 10,15", "Update 30,5"}), log.calls);
+    EXPECT_EQ((Calls{"DrawTextFace 10,15", "DrawTextFace 30,5", "UpdateTextFace 10,15", "UpdateTextFace 30,5"}),
+              log.lines);
     EXPECT_EQ(20, line.RunX(1));
     EXPECT_EQ(50, line.RunX(7));
 }
 
 TEST_F(LayoutTest, ATallerDefaultRunSetsTheLeastHeight) {
-    fakes.shape.height = 40;
+    fakes.options.height = 40;
     Line line;
     AddShaped(line, "ab", 20);
     EXPECT_EQ(40, line.Height());
-    log.calls.clear();
+    log.lines.clear();
     line.Draw(nullptr, 0, 0);
-    EXPECT_EQ(Calls{"Draw 0,20"}, log.calls);
+    EXPECT_EQ(Calls{"DrawTextFace 0,20"}, log.lines);
 }
 
 TEST_F(LayoutTest, CaretOnARunBoundaryIsAtTheFollowingRun) {
@@ -102,7 +103,7 @@ TEST_F(LayoutTest, SelectionRectanglesFollowRunsAndTextWidths) {
 
 TEST_F(LayoutTest, HitTestFindsTheNearestBoundary) {
     Line line;
-    fakes.shape.widths = {0, 40, 50, 60};
+    fakes.options.widths = {0, 40, 50, 60};
     AddRun(line, "abc");
     EXPECT_EQ(1, line.HitTest(45));
     EXPECT_EQ(2, line.HitTest(46));

@@ -1,5 +1,5 @@
 // What the model tests share: sources of default effects (the real Static
-// effect linked in, a recording fake, none at all), fixtures that install
+// effect linked in, the fake, none at all), fixtures that install
 // them and check that no run outlives a test, and run builders.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "comkit/ComObject.h"
+#include "tests/support/FakeEffect.h"
 #include "viewer/model/DefaultEffect.h"
 #include "viewer/model/Line.h"
 #include "viewer/model/Paragraph.h"
@@ -21,66 +21,6 @@ namespace modeltest {
 // Code page 932 bytes of a wide literal.
 std::string Sjis(std::wstring_view text);
 
-// What fake effects did, in order, across all fakes of one log.
-struct EffectLog {
-    std::vector<std::string> calls;
-    int areaQueries = 0;
-    int alive = 0;
-    // Set when an effect outlived the font the cache gave it.
-    bool fontDeletedFirst = false;
-
-    int Count(std::string_view call) const;
-};
-
-// A fake effect's geometry: n characters are margin + n * charWidth wide
-// (or widths[n] when given), the drawing area slack pixels wider than the
-// text and height high.
-struct FakeShape {
-    int charWidth = 10;
-    int height = 20;
-    int margin = 0;
-    int slack = 0;
-    std::vector<int> widths;
-    std::wstring name = L"Fake";
-};
-
-class FakeEffect final : public comkit::ComObject<IViviFont> {
-public:
-    FakeEffect(EffectLog& log, FakeShape shape);
-    ~FakeEffect() override;
-
-    IParagraphAccess* Bound() const { return run_; }
-
-    STDMETHODIMP Clone(IViviFont** clone) override;
-    STDMETHODIMP SetParagraph(IParagraphAccess* run) override;
-    STDMETHODIMP ChangeParagraph() override;
-    STDMETHODIMP SetFontManager(IFontManager* fonts) override;
-    STDMETHODIMP DrawTextFace(HDC dc, POINT point) override;
-    STDMETHODIMP UpdateTextFace(HDC dc, POINT point) override;
-    STDMETHODIMP GetDrawingArea(SIZE* size) override;
-    STDMETHODIMP GetWidth(int n, int* width) override;
-    STDMETHODIMP MouseEnter() override { return S_OK; }
-    STDMETHODIMP MouseLeave() override { return S_OK; }
-    STDMETHODIMP OnMouseMove(POINT) override { return S_OK; }
-    STDMETHODIMP OnButtonDown(POINT) override { return S_OK; }
-    STDMETHODIMP Name(short** name) override;
-    // Identity the model never asks for.
-    STDMETHODIMP Version(int*) override { return E_NOTIMPL; }
-    STDMETHODIMP Description(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Author(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Icon(HICON*) override { return E_NOTIMPL; }
-    STDMETHODIMP GetCLSID(CLSID*) override { return E_NOTIMPL; }
-
-private:
-    int Prefix(int n) const;
-
-    EffectLog& log_;
-    FakeShape shape_;
-    IParagraphAccess* run_ = nullptr;
-    IFontManager* fonts_ = nullptr;
-    HFONT font_ = nullptr;
-};
-
 // Every new run gets a StaticFont object, created without registration.
 class StaticSource final : public model::DefaultEffectSource {
 public:
@@ -88,18 +28,15 @@ public:
     void ReportUnavailable() override {}
 };
 
-// Every new run gets a fake of the current shape.
+// Every new run gets a fake of the current options, logging to `log`.
 class FakeSource final : public model::DefaultEffectSource {
 public:
-    explicit FakeSource(EffectLog& log) : log_(log) {}
     comkit::ComPtr<IViviFont> Create() override;
     void ReportUnavailable() override {}
 
-    FakeShape shape;
+    std::shared_ptr<testsupport::FakeEffectLog> log = std::make_shared<testsupport::FakeEffectLog>();
+    testsupport::FakeEffectOptions options;
     int created = 0;
-
-private:
-    EffectLog& log_;
 };
 
 // No effect can be had; counts the reports.
@@ -129,10 +66,12 @@ class FakeTest : public ModelTest {
 protected:
     FakeTest() : ModelTest(fakes) {}
 
-    static FakeEffect& Fake(const model::Paragraph& run) { return *static_cast<FakeEffect*>(run.Effect()); }
+    static testsupport::FakeEffect& Fake(const model::Paragraph& run) {
+        return *static_cast<testsupport::FakeEffect*>(run.Effect());
+    }
 
-    EffectLog log;
-    FakeSource fakes{log};
+    FakeSource fakes;
+    testsupport::FakeEffectLog& log = *fakes.log;
 };
 
 // A run of the bytes in the colour (the style the edit tests tell apart).

@@ -1,8 +1,5 @@
 #include "tests/viewer/model/RecordTestSupport.h"
 
-#include <cstring>
-#include <new>
-
 #include "comkit/TaskMem.h"
 #include "contract/module_identity.h"
 #include "effectbase/EffectObject.h"
@@ -74,103 +71,15 @@ IViviFont* TestRecordHost::FindEffectByClsid(const CLSID& clsid) {
 
 void TestRecordHost::ShowMessage(const std::wstring& text, UINT style) { messages.push_back({text, style}); }
 
-namespace {
-
-// Draws nothing and measures nothing; only its class and clones matter.
-template <class... More>
-class FakeClassEffect : public comkit::ComObject<IViviFont, More...> {
-public:
-    explicit FakeClassEffect(std::shared_ptr<FakeClassLog> log) : log_(std::move(log)) {}
-
-    STDMETHODIMP Clone(IViviFont** clone) override {
-        *clone = nullptr;
-        if (log_->cloneFails) return E_FAIL;
-        *clone = Copy();
-        (*clone)->AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP SetParagraph(IParagraphAccess*) override { return S_OK; }
-    STDMETHODIMP ChangeParagraph() override { return S_OK; }
-    STDMETHODIMP SetFontManager(IFontManager*) override { return S_OK; }
-    STDMETHODIMP DrawTextFace(HDC, POINT) override { return S_OK; }
-    STDMETHODIMP UpdateTextFace(HDC, POINT) override { return S_OK; }
-    STDMETHODIMP GetDrawingArea(SIZE* size) override {
-        *size = SIZE{0, 0};
-        return S_OK;
-    }
-    STDMETHODIMP GetWidth(int, int* width) override {
-        *width = 0;
-        return S_OK;
-    }
-    STDMETHODIMP MouseEnter() override { return S_OK; }
-    STDMETHODIMP MouseLeave() override { return S_OK; }
-    STDMETHODIMP OnMouseMove(POINT) override { return S_OK; }
-    STDMETHODIMP OnButtonDown(POINT) override { return S_OK; }
-    STDMETHODIMP Version(int*) override { return E_NOTIMPL; }
-    STDMETHODIMP Name(short** name) override {
-        *name = comkit::CopyToTaskMem(L"Fake");
-        return S_OK;
-    }
-    STDMETHODIMP Description(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Author(short**) override { return E_NOTIMPL; }
-    STDMETHODIMP Icon(HICON*) override { return E_NOTIMPL; }
-    STDMETHODIMP GetCLSID(CLSID* clsid) override {
-        *clsid = log_->clsid;
-        return S_OK;
-    }
-
-protected:
-    virtual IViviFont* Copy() const = 0;
-
-    std::shared_ptr<FakeClassLog> log_;
-};
-
-class PlainEffect final : public FakeClassEffect<> {
-public:
-    using FakeClassEffect::FakeClassEffect;
-
-private:
-    IViviFont* Copy() const override { return new PlainEffect(log_); }
-};
-
-class SettingsEffect final : public FakeClassEffect<IViviFontProperty> {
-public:
-    using FakeClassEffect::FakeClassEffect;
-
-    STDMETHODIMP SaveProperty(tagPersistMemory** record) override {
-        *record = nullptr;
-        using Save = FakeClassLog::Save;
-        if (log_->save == Save::Fails) return E_FAIL;
-        if (log_->save == Save::NoRecord) return S_OK;
-        const std::vector<std::uint8_t>& payload = log_->payload;
-        auto* saved = static_cast<tagPersistMemory*>(CoTaskMemAlloc(payload.size() + contract::kRecordOverhead));
-        saved->nSize = static_cast<long>(payload.size());
-        saved->nVersion = contract::kPersistMemoryVersion;
-        if (!payload.empty()) std::memcpy(saved->pData, payload.data(), payload.size());
-        // A size the block does not hold: a reader of it would run past it.
-        if (log_->save == Save::Oversized) saved->nSize += 4096;
-        *record = saved;
-        return S_OK;
-    }
-    STDMETHODIMP LoadProperty(tagPersistMemory* record) override {
-        const auto* bytes = record->pData;
-        log_->loaded.push_back({record->nSize, record->nVersion, {bytes, bytes + record->nSize}});
-        return S_OK;
-    }
-    STDMETHODIMP OpenPropertyDlg(HWND) override { return S_OK; }
-
-private:
-    IViviFont* Copy() const override { return new SettingsEffect(log_); }
-};
-
-}  // namespace
-
-comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<FakeClassLog> log, bool withSettings) {
-    if (withSettings) return comkit::ComPtr<IViviFont>(new SettingsEffect(std::move(log)));
-    return comkit::ComPtr<IViviFont>(new PlainEffect(std::move(log)));
+comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<testsupport::FakeEffectLog> log, const CLSID& clsid,
+                                         bool withSettings) {
+    return comkit::ComPtr<IViviFont>(new testsupport::FakeEffect(
+        std::move(log), {.charWidth = 0, .height = 0, .takesFont = false, .clsid = clsid, .settings = withSettings}));
 }
 
-comkit::ComPtr<IViviFont> QuietStaticSource::Create() { return MakeFakeEffect(log_, false); }
+QuietStaticSource::QuietStaticSource() { log_->quiet = true; }
+
+comkit::ComPtr<IViviFont> QuietStaticSource::Create() { return MakeFakeEffect(log_, StaticClass(), false); }
 
 Bytes& Bytes::Byte(std::uint8_t value) {
     data.push_back(value);

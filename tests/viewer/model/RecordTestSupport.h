@@ -1,6 +1,6 @@
 // What the record tests share: a record host with prototypes of its own and
-// a log of the messages it was asked to show, effects of any class (with
-// settings or without) whose clones report to a shared log, Rain runs with
+// a log of the messages it was asked to show, fake effects of any class, Rain
+// runs with
 // settings of their own and what a record keeps of runs, and a builder of
 // expected bytes.
 #pragma once
@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "comkit/ComObject.h"
 #include "comkit/ComPtr.h"
+#include "tests/support/FakeEffect.h"
 #include "viewer/model/DefaultEffect.h"
 #include "viewer/model/Paragraph.h"
 #include "viewer/model/RecordHost.h"
@@ -49,26 +49,10 @@ private:
     std::vector<comkit::ComPtr<IViviFont>> prototypes_;
 };
 
-// What the effects of one fake class share with their clones.
-struct FakeClassLog {
-    explicit FakeClassLog(const CLSID& id) : clsid(id) {}
-
-    CLSID clsid;
-    bool cloneFails = false;
-    // SaveProperty's answer.
-    enum class Save { Payload, Fails, NoRecord, Oversized } save = Save::Payload;
-    std::vector<std::uint8_t> payload;
-    // Every record LoadProperty was given: its header and payload.
-    struct Loaded {
-        long size = 0;
-        long version = 0;
-        std::vector<std::uint8_t> payload;
-    };
-    std::vector<Loaded> loaded;
-};
-
-// A prototype of the class, with settings (IViviFontProperty) or without.
-comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<FakeClassLog> log, bool withSettings);
+// A fake effect of the class, with settings (IViviFontProperty) or without,
+// that measures nothing.
+comkit::ComPtr<IViviFont> MakeFakeEffect(std::shared_ptr<testsupport::FakeEffectLog> log, const CLSID& clsid,
+                                         bool withSettings);
 
 // A red 24-point run of `bytes` drawn by Rain with the given decay and drops.
 std::unique_ptr<model::Paragraph> RainRun(std::string bytes, BYTE decay, BYTE drops);
@@ -93,11 +77,12 @@ std::vector<std::vector<RunKept>> Summary(const model::Text& text);
 // read many records and are about the reading, not about drawing.
 class QuietStaticSource final : public model::DefaultEffectSource {
 public:
+    QuietStaticSource();
     comkit::ComPtr<IViviFont> Create() override;
     void ReportUnavailable() override {}
 
 private:
-    std::shared_ptr<FakeClassLog> log_ = std::make_shared<FakeClassLog>(StaticClass());
+    std::shared_ptr<testsupport::FakeEffectLog> log_ = std::make_shared<testsupport::FakeEffectLog>();
 };
 
 // Expected record bytes, written field by field.

@@ -119,7 +119,7 @@ TEST_F(TextEditTest, InsertedRunsTakeTheReceivingBackground) {
 
 TEST_F(TextEditTest, SetBkColorReachesEveryRunDefaultRunAndTheLineStyle) {
     auto text = MakeText({"ab", "", "cd"});
-    log.calls.clear();
+    log.lines.clear();
     text->SetBkColor(RGB(9, 9, 9));
     EXPECT_EQ(RGB(9, 9, 9), text->BkColor());
     EXPECT_EQ(RGB(9, 9, 9), text->TemplateLine().DefaultRun().BkColor());

@@ -104,8 +104,7 @@ private:
 class RecordMutationTest : public modeltest::ModelTest {
 protected:
     RecordMutationTest() : ModelTest(quiet) {
-        host.Install(
-            recordtest::MakeFakeEffect(std::make_shared<recordtest::FakeClassLog>(recordtest::StaticClass()), false));
+        host.Install(quiet.Create());
         host.Install(comkit::ComPtr<IViviFont>(new effectbase::EffectObject<RainFont>));
     }
 

@@ -157,10 +157,10 @@ TEST_F(RecordReaderTest, BlobsFollowUnknownClassesButNeverStatic) {
 }
 
 TEST_F(RecordReaderTest, FoundEffectsDecideWhetherABlobFollows) {
-    auto plain = std::make_shared<recordtest::FakeClassLog>(CLSID{0x11111111, 1, 1, {1, 1, 1, 1, 1, 1, 1, 1}});
-    auto withSettings = std::make_shared<recordtest::FakeClassLog>(recordtest::kUnknownClass);
-    host.Install(recordtest::MakeFakeEffect(plain, false));
-    host.Install(recordtest::MakeFakeEffect(withSettings, true));
+    auto plain = std::make_shared<testsupport::FakeEffectLog>();
+    auto withSettings = std::make_shared<testsupport::FakeEffectLog>();
+    host.Install(recordtest::MakeFakeEffect(plain, CLSID{0x11111111, 1, 1, {1, 1, 1, 1, 1, 1, 1, 1}}, false));
+    host.Install(recordtest::MakeFakeEffect(withSettings, recordtest::kUnknownClass, true));
     Bytes runs;
     runs.Run("plain", 16, 0xFFFFFF, face, "{11111111-0001-0001-0101-010101010101}");
     runs.Run("settings", 16, 0xFFFFFF, face, recordtest::kUnknownText).Dword(5).Dword(9).Raw("12345");
@@ -170,17 +170,15 @@ TEST_F(RecordReaderTest, FoundEffectsDecideWhetherABlobFollows) {
     ASSERT_TRUE(Load(text, record));
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ((std::vector<std::string>{"plain", "settings", "after"}), modeltest::RunTexts(*text.LineAt(0)));
-    ASSERT_EQ(1u, withSettings->loaded.size());
-    EXPECT_EQ(5, withSettings->loaded[0].size);
-    EXPECT_EQ(9, withSettings->loaded[0].version);
-    EXPECT_EQ((Data{'1', '2', '3', '4', '5'}), withSettings->loaded[0].payload);
+    const std::vector<std::string> loaded{"LoadProperty size=5 version=9 data=3132333435"};
+    EXPECT_EQ(loaded, withSettings->Lines({"LoadProperty"}));
 
     // A prototype that cannot be cloned leaves the run its default effect,
     // and its blob is stepped over.
     withSettings->cloneFails = true;
     Text again;
     ASSERT_TRUE(Load(again, record));
-    EXPECT_EQ(1u, withSettings->loaded.size());
+    EXPECT_EQ(loaded, withSettings->Lines({"LoadProperty"}));
     EXPECT_TRUE(IsClass(again.LineAt(0)->Run(1), recordtest::StaticClass()));
     EXPECT_EQ("after", again.LineAt(0)->Run(2).Bytes());
 }
@@ -314,7 +312,7 @@ protected:
         IViviFont* prototype_;
     };
 
-    modeltest::EffectLog foundLog;
+    std::shared_ptr<testsupport::FakeEffectLog> foundLog = std::make_shared<testsupport::FakeEffectLog>();
 };
 
 TEST_F(LoadBindingTest, EachRunGetsOneEffectBoundOnce) {
@@ -324,7 +322,7 @@ TEST_F(LoadBindingTest, EachRunGetsOneEffectBoundOnce) {
     lost.Run("lost", 16, 0xFFFFFF, face, recordtest::kStaticText);
     const Data record =
         Bytes().Header(3, kRed).Dword(2).Dword(1).Raw(found.data).Dword(1).Raw(lost.data).Dword(1).EndMarker().data;
-    const comkit::ComPtr<IViviFont> prototype(new modeltest::FakeEffect(foundLog, {}));
+    const comkit::ComPtr<IViviFont> prototype(new testsupport::FakeEffect(foundLog, {}));
     OneClassHost host(prototype.get());
     Text text;
     const int created = fakes.created;
@@ -333,10 +331,10 @@ TEST_F(LoadBindingTest, EachRunGetsOneEffectBoundOnce) {
 
     // The clone is bound, told of its run once it is read and of the
     // record's background, and is the one the text keeps.
-    EXPECT_EQ((std::vector<std::string>{"Clone", "SetFontManager", "SetParagraph", "ChangeParagraph",
-                                        "ChangeParagraph"}),
-              foundLog.calls);
-    EXPECT_EQ(2, foundLog.alive);
+    EXPECT_EQ((std::vector<std::string>{"Created", "Clone", "Created", "SetFontManager", "SetParagraph",
+                                        "ChangeParagraph", "ChangeParagraph"}),
+              foundLog->Calls());
+    EXPECT_EQ(2, foundLog->alive);
     const model::Paragraph& kept = text.LineAt(0)->Run(0);
     EXPECT_EQ(static_cast<const IParagraphAccess*>(&kept), Fake(kept).Bound());
     EXPECT_EQ(kRed, kept.BkColor());

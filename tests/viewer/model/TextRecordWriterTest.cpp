@@ -156,10 +156,10 @@ TEST_F(RecordWriterTest, EffectWithSettingsCarriesItsSavedRecord) {
 }
 
 TEST_F(RecordWriterTest, SaveThatGivesNoUsableRecordWritesAnEmptyBlob) {
-    using Save = recordtest::FakeClassLog::Save;
-    auto log = std::make_shared<recordtest::FakeClassLog>(recordtest::kUnknownClass);
+    using Save = testsupport::FakeEffectLog::Save;
+    auto log = std::make_shared<testsupport::FakeEffectLog>();
     log->payload = {1, 2, 3};
-    const auto run = RunWith(recordtest::MakeFakeEffect(log, true));
+    const auto run = RunWith(recordtest::MakeFakeEffect(log, recordtest::kUnknownClass, true));
     const Data head = Bytes().Run("ab", 16, 0xFFFFFF, recordtest::DefaultFace(), recordtest::kUnknownText).data;
 
     EXPECT_EQ(Bytes().Raw(head).Dword(3).Dword(2).Raw(log->payload).data, StoredRun(*run));
@@ -170,13 +170,13 @@ TEST_F(RecordWriterTest, SaveThatGivesNoUsableRecordWritesAnEmptyBlob) {
 }
 
 TEST_F(RecordWriterTest, BlobOnlyForEffectsWithSettingsAndNeverForStatic) {
-    auto plain = std::make_shared<recordtest::FakeClassLog>(recordtest::kUnknownClass);
+    auto log = std::make_shared<testsupport::FakeEffectLog>();
     EXPECT_EQ(Bytes().Run("ab", 16, 0xFFFFFF, recordtest::DefaultFace(), recordtest::kUnknownText).data,
-              StoredRun(*RunWith(recordtest::MakeFakeEffect(plain, false))));
+              StoredRun(*RunWith(recordtest::MakeFakeEffect(log, recordtest::kUnknownClass, false))));
 
-    auto claimsStatic = std::make_shared<recordtest::FakeClassLog>(recordtest::StaticClass());
-    claimsStatic->payload = {1, 2, 3};
-    EXPECT_EQ(Bytes().DefaultRun("ab").data, StoredRun(*RunWith(recordtest::MakeFakeEffect(claimsStatic, true))));
+    log->payload = {1, 2, 3};
+    EXPECT_EQ(Bytes().DefaultRun("ab").data,
+              StoredRun(*RunWith(recordtest::MakeFakeEffect(log, recordtest::StaticClass(), true))));
 }
 
 }  // namespace
