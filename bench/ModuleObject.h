@@ -8,24 +8,20 @@
 
 #include "comkit/ComPtr.h"
 #include "contract/contract.h"
+#include "winkit/Module.h"
 
 namespace bench {
 
 class LoadedModule {
 public:
     explicit LoadedModule(const std::wstring& path) : module_(LoadLibraryW(path.c_str())) {}
-    LoadedModule(const LoadedModule&) = delete;
-    LoadedModule& operator=(const LoadedModule&) = delete;
-    ~LoadedModule() {
-        if (module_) FreeLibrary(module_);
-    }
 
-    explicit operator bool() const { return module_ != nullptr; }
+    explicit operator bool() const { return static_cast<bool>(module_); }
     // A new object of the module's class, or null.
     comkit::ComPtr<IViviFont> Create(const CLSID& clsid) const;
 
 private:
-    HMODULE module_;
+    winkit::Module module_;
 };
 
 }  // namespace bench

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "comkit/ComPtr.h"
+#include "winkit/Module.h"
 #include "winkit/RegistryKey.h"
 
 namespace bench {
@@ -14,13 +15,11 @@ bool Creatable(const CLSID& clsid) {
 }
 
 bool CallExport(const std::wstring& path, const char* name) {
-    const HMODULE module = LoadLibraryW(path.c_str());
+    const winkit::Module module(LoadLibraryW(path.c_str()));
     if (!module) return false;
     using Entry = HRESULT(STDAPICALLTYPE*)();
-    const auto entry = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    const bool done = entry && SUCCEEDED(entry());
-    FreeLibrary(module);
-    return done;
+    const auto entry = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(module.get(), name)));
+    return entry && SUCCEEDED(entry());
 }
 
 std::wstring FullPath(const std::wstring& path) {
@@ -35,9 +34,8 @@ std::wstring RegisteredModule(const CLSID& clsid) {
     wchar_t text[64];
     if (!StringFromGUID2(clsid, text, 64)) return {};
     const std::wstring name = std::wstring(L"CLSID\\") + text + L"\\InprocServer32";
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return {};
-    const winkit::RegistryKey key(opened);
+    winkit::RegistryKey key;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_QUERY_VALUE, key.out()) != ERROR_SUCCESS) return {};
     wchar_t value[MAX_PATH] = {};
     DWORD bytes = sizeof value - sizeof(wchar_t);
     DWORD type = 0;

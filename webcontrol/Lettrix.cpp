@@ -4,6 +4,7 @@
 #include <clocale>
 
 #include "comkit/NoThrow.h"
+#include "comkit/Variant.h"
 #include "textrun/Cp932.h"
 #include "webcontrol/DownloadTarget.h"
 #include "webcontrol/Notice.h"
@@ -199,13 +200,13 @@ void Lettrix::TakeAmbientColours() {
 
 // An OLE colour (system colours included) as the screen shows it.
 bool Lettrix::AmbientColour(DISPID dispid, COLORREF& colour) const {
-    VARIANT value;
+    comkit::Variant ambient;
+    VARIANT& value = ambient.value;
     if (!GetAmbientProperty(dispid, &value)) return false;
     // System colours have the top bit set: as signed numbers they are negative.
     const bool number = value.vt == VT_I4 || value.vt == VT_UI4 || value.vt == VT_INT || value.vt == VT_UINT ||
                         SUCCEEDED(VariantChangeType(&value, &value, 0, VT_I4));
     const OLE_COLOR ole = number ? value.ulVal : 0;
-    VariantClear(&value);
     return number && SUCCEEDED(OleTranslateColor(ole, nullptr, &colour));
 }
 
@@ -296,10 +297,7 @@ LRESULT Lettrix::OnMessage(HWND window, UINT message, WPARAM, LPARAM lParam, boo
 void Lettrix::Tick(HWND window) {
     IViviFont* effect = run_.Effect();
     if (!effect) return;
-    if (HDC dc = GetDC(window)) {
-        effect->UpdateTextFace(dc, {0, 0});
-        ReleaseDC(window, dc);
-    }
+    if (const winkit::WindowDC dc(window); dc) effect->UpdateTextFace(dc.get(), {0, 0});
     if (!mouseInside_) return;
     POINT cursor;
     RECT area;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "winkit/LastError.h"
 #include "winkit/UniqueHandle.h"
 
 namespace winkit {
@@ -16,19 +17,45 @@ using Bitmap = GdiObject<HBITMAP>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 
-// The screen's device context (GetDC of no window), released at scope end.
-class ScreenDC {
+// The device context of a window (null: the screen), released at scope end.
+class WindowDC {
 public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    ~ScreenDC() {
-        if (dc_) ReleaseDC(nullptr, dc_);
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() {
+        const KeptLastError kept;
+        if (dc_) ReleaseDC(window_, dc_);
     }
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
 private:
+    HWND window_;
+    HDC dc_;
+};
+
+// The screen's device context.
+class ScreenDC : public WindowDC {
+public:
+    ScreenDC() : WindowDC(nullptr) {}
+};
+
+// The paint of a window, from BeginPaint to EndPaint at scope end.
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    ~PaintDC() {
+        const KeptLastError kept;
+        EndPaint(window_, &paint_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 
@@ -48,6 +75,7 @@ public:
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
     ~Selection() {
+        const KeptLastError kept;
         if (previous_) SelectObject(dc_, previous_);
     }
 

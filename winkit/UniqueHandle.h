@@ -1,9 +1,11 @@
 // Sole ownership of a Win32 handle: closed at scope end, movable, not copied.
 // A traits class names the handle type, its empty value, what counts as
-// valid and how it is closed.
+// valid and how it is closed. Closing keeps the caller's last-error value.
 #pragma once
 
 #include <utility>
+
+#include "winkit/LastError.h"
 
 namespace winkit {
 
@@ -27,7 +29,10 @@ public:
     Handle get() const { return handle_; }
     explicit operator bool() const { return Traits::IsValid(handle_); }
     void reset(Handle handle = Traits::Empty()) {
-        if (Traits::IsValid(handle_)) Traits::Close(handle_);
+        if (Traits::IsValid(handle_)) {
+            const KeptLastError kept;
+            Traits::Close(handle_);
+        }
         handle_ = handle;
     }
     Handle release() { return std::exchange(handle_, Traits::Empty()); }

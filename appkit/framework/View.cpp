@@ -1,26 +1,12 @@
 #include "appkit/framework/View.h"
 
 #include "appkit/framework/Document.h"
+#include "winkit/GdiHandles.h"
 
 namespace appkit {
 namespace {
 
 constexpr char kViewClass[] = "AppkitView";
-
-// Ends the paint of a window at scope end.
-class PaintScope {
-public:
-    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &paint_)) {}
-    PaintScope(const PaintScope&) = delete;
-    PaintScope& operator=(const PaintScope&) = delete;
-    ~PaintScope() { EndPaint(hwnd_, &paint_); }
-    HDC dc() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    PAINTSTRUCT paint_{};
-    HDC dc_;
-};
 
 }  // namespace
 
@@ -41,8 +27,8 @@ bool View::Create(HWND frame, Document& document) {
 
 LRESULT View::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        PaintScope paint(Handle());
-        if (paint.dc()) OnDraw(paint.dc());
+        const winkit::PaintDC paint(Handle());
+        if (paint.get()) OnDraw(paint.get());
         return 0;
     }
     return Default(message, wParam, lParam);

@@ -2,6 +2,8 @@
 // active-object side of the container's frame.
 #include "comkit/control/Control.h"
 
+#include "winkit/GdiHandles.h"
+
 namespace comkit {
 namespace {
 
@@ -119,12 +121,10 @@ LRESULT Control::OnMessage(HWND, UINT, WPARAM, LPARAM, bool& handled) {
 LRESULT Control::HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     const auto alive = KeepAlive();
     if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
+        const winkit::PaintDC paint(window);
         RECT client;
         GetClientRect(window, &client);
-        OnDraw(dc, client);
-        EndPaint(window, &paint);
+        OnDraw(paint.get(), client);
         handled = true;
         return 0;
     }

@@ -6,17 +6,10 @@
 #include <string>
 
 #include "comkit/NoThrow.h"
+#include "comkit/Variant.h"
 
 namespace comkit {
 namespace {
-
-struct Variant {
-    VARIANT value;
-    Variant() { VariantInit(&value); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    ~Variant() { VariantClear(&value); }
-};
 
 HRESULT ReadExact(IStream* stream, void* data, ULONG bytes) {
     ULONG read = 0;

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cmath>
 
+#include "winkit/DcState.h"
+
 namespace {
 constexpr std::int32_t kDefaultSlide = 50;
 constexpr std::int32_t kDefaultGlow = 50;
@@ -137,18 +139,17 @@ void TintliftFont::Slide() {
     BitBlt(main, 0, 0, stride, height, second, 0, 0, SRCPAINT);
 
     // Black in the composite becomes a set bit of the mask...
-    const COLORREF mainBackground = SetBkColor(main, RGB(0, 0, 0));
-    BitBlt(third, 0, 0, stride, height, main, 0, 0, SRCCOPY);
-    SetBkColor(main, mainBackground);
+    {
+        const winkit::BackgroundColour black(main, RGB(0, 0, 0));
+        BitBlt(third, 0, 0, stride, height, main, 0, 0, SRCCOPY);
+    }
     // ...and a set bit the slide background, under the visible area only;
     // the letters stay black there and take their own colours by the OR.
     surfaces.Clear(kScratch);
-    const COLORREF secondBackground = SetBkColor(second, slideBackground_);
-    const COLORREF secondText = SetTextColor(second, RGB(0, 0, 0));
+    const winkit::BackgroundColour slide(second, slideBackground_);
+    const winkit::TextColour letters(second, RGB(0, 0, 0));
     BitBlt(second, 0, 0, area.cx, area.cy, third, 0, 0, SRCCOPY);
     BitBlt(main, 0, 0, stride, height, second, 0, 0, SRCPAINT);
-    SetBkColor(second, secondBackground);
-    SetTextColor(second, secondText);
 }
 
 bool TintliftFont::Glow() {

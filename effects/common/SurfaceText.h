@@ -11,6 +11,7 @@
 
 #include "contract/contract.h"
 #include "effectbase/TextExtent.h"
+#include "winkit/DcState.h"
 #include "winkit/GdiHandles.h"
 
 namespace palette {
@@ -59,12 +60,13 @@ public:
     void DrawCharacters(COLORREF colour, UINT alignment, int baseline, Offset&& offsetOf) const {
         const wchar_t* units = text_.Characters().data();
         SetTextColor(dc_, colour);
-        const UINT previous = SetTextAlign(dc_, alignment);
-        for (int i = 0; i < text_.PlacedCount(); ++i) {
-            const POINT offset = offsetOf(i);
-            TextOutW(dc_, text_.Place(i) + offset.x, baseline + offset.y, units + i, 1);
+        {
+            const winkit::TextAlignment aligned(dc_, alignment);
+            for (int i = 0; i < text_.PlacedCount(); ++i) {
+                const POINT offset = offsetOf(i);
+                TextOutW(dc_, text_.Place(i) + offset.x, baseline + offset.y, units + i, 1);
+            }
         }
-        SetTextAlign(dc_, previous);
         GdiFlush();
     }
 

@@ -4,32 +4,8 @@
 
 #include "comkit/NoThrow.h"
 #include "winkit/AnsiText.h"
+#include "winkit/DcState.h"
 #include "winkit/GdiHandles.h"
-
-namespace {
-// Colours and background mode of a device context, put back at scope end.
-class TextColours {
-public:
-    TextColours(HDC dc, COLORREF text, COLORREF background)
-        : dc_(dc),
-          text_(SetTextColor(dc, text)),
-          background_(SetBkColor(dc, background)),
-          mode_(SetBkMode(dc, TRANSPARENT)) {}
-    TextColours(const TextColours&) = delete;
-    TextColours& operator=(const TextColours&) = delete;
-    ~TextColours() {
-        SetBkMode(dc_, mode_);
-        SetBkColor(dc_, background_);
-        SetTextColor(dc_, text_);
-    }
-
-private:
-    HDC dc_;
-    COLORREF text_;
-    COLORREF background_;
-    int mode_;
-};
-}  // namespace
 
 STDMETHODIMP StaticFont::Clone(IViviFont** clone) {
     if (!clone) return E_POINTER;
@@ -53,7 +29,10 @@ STDMETHODIMP StaticFont::DrawTextFace(HDC dc, POINT point) {
         run->GetBkColor(&background);
         run->GetColor(&colour);
         const std::string text = winkit::ToAnsi(extent.RunText());
-        TextColours colours(dc, colour, background);
+        // The context is the caller's: its colours and mode go back as they came.
+        const winkit::TextColour textColour(dc, colour);
+        const winkit::BackgroundColour backgroundColour(dc, background);
+        const winkit::BackgroundMode mode(dc, TRANSPARENT);
         if (!text.empty()) TextOutA(dc, point.x, point.y, text.data(), static_cast<int>(text.size()));
         return S_OK;
     });

@@ -3,8 +3,8 @@
 #include <objbase.h>
 
 #include <cstdio>
-#include <memory>
 
+#include "comkit/ComPtr.h"
 #include "contract/module_identity.h"
 #include "viewer/app/Messages.h"
 #include "viewer/app/ViewerIds.h"
@@ -12,27 +12,23 @@
 #include "viewer/core/AppendedData.h"
 #include "viewer/core/Markers.h"
 #include "winkit/AnsiText.h"
+#include "winkit/Module.h"
 #include "winkit/RegistryKey.h"
+#include "winkit/StdioFile.h"
 
 namespace app {
 namespace {
 
 constexpr char kModulePrefix[] = "ZEQ";
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Runs the module's DllRegisterServer or DllUnregisterServer.
 HRESULT CallServerEntry(const std::string& path, const char* entry) {
-    HMODULE module = LoadLibraryA(path.c_str());
+    const winkit::Module module(LoadLibraryA(path.c_str()));
     if (!module) return HRESULT_FROM_WIN32(GetLastError());
-    HRESULT result = E_NOTIMPL;
     if (auto function = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-            reinterpret_cast<void*>(GetProcAddress(module, entry))))
-        result = function();
-    FreeLibrary(module);
-    return result;
+            reinterpret_cast<void*>(GetProcAddress(module.get(), entry))))
+        return function();
+    return E_NOTIMPL;
 }
 
 std::string LongPath(const std::string& path) {
@@ -72,12 +68,8 @@ std::string TempFolder() {
 }  // namespace
 
 bool IsClassRegistered(const CLSID& clsid) {
-    IClassFactory* factory = nullptr;
-    if (FAILED(CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
-                                reinterpret_cast<void**>(&factory))))
-        return false;
-    factory->Release();
-    return true;
+    comkit::ComPtr<IClassFactory> factory;
+    return SUCCEEDED(CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, factory.put_void()));
 }
 
 std::string WriteTempBinary(std::span<const std::uint8_t> bytes, const std::string& folder) {
@@ -86,7 +78,7 @@ std::string WriteTempBinary(std::span<const std::uint8_t> bytes, const std::stri
     bool written = false;
     const bool created = !directory.empty() && GetTempFileNameA(directory.c_str(), kModulePrefix, 0, name) != 0;
     if (created) {
-        std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name, "wb"));
+        winkit::StdioFile file(std::fopen(name, "wb"));
         written = file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
                   std::fclose(file.release()) == 0;
     }

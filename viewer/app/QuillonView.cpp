@@ -13,53 +13,12 @@
 #include "viewer/app/PlainTextFile.h"
 #include "viewer/app/ViewerIds.h"
 #include "viewer/interaction/FindDlg.h"
+#include "winkit/DcState.h"
+#include "winkit/GdiHandles.h"
+#include "winkit/Menu.h"
 
 namespace app {
 namespace {
-
-// The device context of a window, released at scope end.
-class WindowDC {
-public:
-    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC() {
-        if (dc_) ReleaseDC(hwnd_, dc_);
-    }
-    HDC get() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-};
-
-// The picture shifted left by the horizontal scroll offset, for one scope.
-class ShiftedOrigin {
-public:
-    ShiftedOrigin(HDC dc, int scrollX) : dc_(dc) { OffsetViewportOrgEx(dc_, -scrollX, 0, &previous_); }
-    ShiftedOrigin(const ShiftedOrigin&) = delete;
-    ShiftedOrigin& operator=(const ShiftedOrigin&) = delete;
-    ~ShiftedOrigin() { SetViewportOrgEx(dc_, previous_.x, previous_.y, nullptr); }
-
-private:
-    HDC dc_;
-    POINT previous_{};
-};
-
-// A menu loaded from the program's resources, destroyed at scope end.
-class LoadedMenu {
-public:
-    explicit LoadedMenu(UINT id) : menu_(LoadMenuA(GetModuleHandleW(nullptr), MAKEINTRESOURCEA(id))) {}
-    LoadedMenu(const LoadedMenu&) = delete;
-    LoadedMenu& operator=(const LoadedMenu&) = delete;
-    ~LoadedMenu() {
-        if (menu_) DestroyMenu(menu_);
-    }
-    HMENU get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
 
 // Below this client height no line is drawn.
 constexpr int kLeastDrawingHeight = 5;
@@ -92,7 +51,7 @@ void CQuillonView::StopTimer() {
 }
 
 void CQuillonView::DrawLines(HDC dc, bool animate) {
-    ShiftedOrigin shifted(dc, m_scrollX);
+    const winkit::ViewportOffset shifted(dc, -m_scrollX, 0);
     const int height = ClientHeight();
     if (height < kLeastDrawingHeight) return;
     model::Text& text = Text();
@@ -112,7 +71,7 @@ void CQuillonView::OnDraw(HDC dc) {
     DrawLines(dc, false);
     if (m_bScrolling) return;
     {
-        ShiftedOrigin shifted(dc, m_scrollX);
+        const winkit::ViewportOffset shifted(dc, -m_scrollX, 0);
         m_interaction.PaintSelection(dc);
     }
     if (GetFocus() == Handle()) m_interaction.PlaceCaret();
@@ -164,9 +123,9 @@ void CQuillonView::SetCaret(POINT clientTopLeft, int height) {
 void CQuillonView::Invalidate(const RECT* clientRect) { InvalidateRect(Handle(), clientRect, TRUE); }
 
 void CQuillonView::DrawOnWindow(const std::function<void(HDC)>& draw) {
-    WindowDC dc(Handle());
+    const winkit::WindowDC dc(Handle());
     if (!dc.get()) return;
-    ShiftedOrigin shifted(dc.get(), m_scrollX);
+    const winkit::ViewportOffset shifted(dc.get(), -m_scrollX, 0);
     draw(dc.get());
 }
 
@@ -227,7 +186,7 @@ void CQuillonView::EraseBackground(HDC dc) const {
 }
 
 void CQuillonView::OnContextMenu(POINT screen) {
-    LoadedMenu menu(IDR_CONTEXT_MENU);
+    const winkit::Menu menu(LoadMenuA(GetModuleHandleW(nullptr), MAKEINTRESOURCEA(IDR_CONTEXT_MENU)));
     HMENU popup = menu.get() ? GetSubMenu(menu.get(), 0) : nullptr;
     if (!popup) return;
     appkit::Application* app = appkit::Application::Current();
@@ -277,7 +236,7 @@ LRESULT CQuillonView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         StartTimer();
         return 0;
     case WM_TIMER:
-        if (WindowDC dc(Handle()); dc.get()) DrawLines(dc.get(), true);
+        if (const winkit::WindowDC dc(Handle()); dc) DrawLines(dc.get(), true);
         break;
     case WM_DESTROY:
         Default(message, wParam, lParam);

@@ -15,6 +15,7 @@
 #include "appkit/archive/FileArchive.h"
 #include "winkit/FileHandle.h"
 #include "comkit/ComPtr.h"
+#include "comkit/TaskMem.h"
 #include "contract/module_identity.h"
 #include "viewer/model/DefaultEffect.h"
 #include "viewer/model/RecordHost.h"
@@ -67,15 +68,15 @@ constexpr Setting kPouring[] = {{46, 3}, {47, 60}};
 void Configure(IViviFont& effect, std::span<const Setting> settings) {
     comkit::ComPtr<IViviFontProperty> property;
     if (FAILED(effect.QueryInterface(IID_IViviFontProperty, property.put_void()))) return;
-    tagPersistMemory* record = nullptr;
-    if (FAILED(property->SaveProperty(&record)) || !record) return;
+    tagPersistMemory* saved = nullptr;
+    const HRESULT hr = property->SaveProperty(&saved);
+    const comkit::TaskMem<tagPersistMemory> record(saved);
+    if (FAILED(hr) || !record) return;
     bool fits = true;
     for (const Setting& setting : settings) fits = fits && setting.offset < static_cast<unsigned>(record->nSize);
-    if (fits) {
-        for (const Setting& setting : settings) record->pData[setting.offset] = setting.value;
-        property->LoadProperty(record);
-    }
-    CoTaskMemFree(record);
+    if (!fits) return;
+    for (const Setting& setting : settings) record->pData[setting.offset] = setting.value;
+    property->LoadProperty(record.get());
 }
 
 void AddRun(model::Line& line, const RunSpec& spec, comkit::ComPtr<IViviFont> effect) {
@@ -101,11 +102,9 @@ void AddLine(model::Text& text, std::initializer_list<RunSpec> runs, bool rain =
 }
 
 std::wstring EffectName(IViviFont& effect) {
-    short* name = nullptr;
-    if (FAILED(effect.Name(&name)) || !name) return L"?";
-    std::wstring text(reinterpret_cast<wchar_t*>(name));
-    CoTaskMemFree(name);
-    return text;
+    comkit::TaskMemString name;
+    if (FAILED(effect.Name(name.put())) || !name.get()) return L"?";
+    return std::wstring(name.view());
 }
 
 void BuildDemo(model::Text& text) {

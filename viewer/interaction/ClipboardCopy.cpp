@@ -31,7 +31,7 @@ UINT PrivateClipboardFormat() {
     return format;
 }
 
-GlobalBlock RenderPlainText(const model::Text& text, model::TextPos start, model::TextPos end) {
+winkit::GlobalBlock RenderPlainText(const model::Text& text, model::TextPos start, model::TextPos end) {
     appkit::MemoryArchive archive;
     text.WritePlainRange(archive, start, end);
     archive.WriteByte(0);
@@ -39,7 +39,7 @@ GlobalBlock RenderPlainText(const model::Text& text, model::TextPos start, model
     return FilledBlock(GMEM_MOVEABLE | GMEM_SHARE, {}, archive.Bytes());
 }
 
-GlobalBlock RenderPrivateFormat(model::Text& text, model::TextPos start, model::TextPos end) {
+winkit::GlobalBlock RenderPrivateFormat(model::Text& text, model::TextPos start, model::TextPos end) {
     appkit::MemoryArchive archive;
     StoringHost host;
     text.Serialize(archive, host, start, end);
@@ -54,9 +54,9 @@ bool CopyToClipboard(model::Text& text, model::TextPos start, model::TextPos end
     const UINT format = PrivateClipboardFormat();
     comkit::ComPtr<ClipboardData> data;
     try {
-        GlobalBlock plain = RenderPlainText(text, start, end);
+        winkit::GlobalBlock plain = RenderPlainText(text, start, end);
         if (!plain) return false;
-        GlobalBlock record = RenderPrivateFormat(text, start, end);
+        winkit::GlobalBlock record = RenderPrivateFormat(text, start, end);
         data = comkit::ComPtr<ClipboardData>(new ClipboardData);
         data->Add(CF_TEXT, std::move(plain));
         if (record && format != 0) data->Add(static_cast<CLIPFORMAT>(format), std::move(record));

@@ -16,8 +16,8 @@ namespace interaction {
 UINT PrivateClipboardFormat();
 
 // The two formats of the ordered range [start, end]; empty when memory ran out.
-GlobalBlock RenderPlainText(const model::Text& text, model::TextPos start, model::TextPos end);
-GlobalBlock RenderPrivateFormat(model::Text& text, model::TextPos start, model::TextPos end);
+winkit::GlobalBlock RenderPlainText(const model::Text& text, model::TextPos start, model::TextPos end);
+winkit::GlobalBlock RenderPrivateFormat(model::Text& text, model::TextPos start, model::TextPos end);
 
 // False when nothing went to the clipboard: an empty range, no memory for
 // the plain text, or a clipboard that would not take it. Without memory for

@@ -4,7 +4,7 @@
 
 namespace interaction {
 
-void ClipboardData::Add(CLIPFORMAT format, GlobalBlock block) {
+void ClipboardData::Add(CLIPFORMAT format, winkit::GlobalBlock block) {
     formats_.push_back(FORMATETC{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
     blocks_.push_back(std::move(block));
 }
@@ -20,7 +20,7 @@ STDMETHODIMP ClipboardData::GetData(FORMATETC* format, STGMEDIUM* medium) {
     if (!medium) return E_POINTER;
     const HGLOBAL block = Find(format);
     if (!block) return DV_E_FORMATETC;
-    GlobalBlock copy = CopyOfBlock(block);
+    winkit::GlobalBlock copy = CopyOfBlock(block);
     if (!copy) return E_OUTOFMEMORY;
     medium->tymed = TYMED_HGLOBAL;
     medium->hGlobal = copy.release();

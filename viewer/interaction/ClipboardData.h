@@ -15,7 +15,7 @@ namespace interaction {
 class ClipboardData final : public comkit::ComObject<IDataObject> {
 public:
     // Takes the block over under `format`.
-    void Add(CLIPFORMAT format, GlobalBlock block);
+    void Add(CLIPFORMAT format, winkit::GlobalBlock block);
 
     STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override;
     STDMETHODIMP GetDataHere(FORMATETC* format, STGMEDIUM* medium) override;
@@ -32,7 +32,7 @@ private:
     HGLOBAL Find(const FORMATETC* format) const;
 
     std::vector<FORMATETC> formats_;
-    std::vector<GlobalBlock> blocks_;
+    std::vector<winkit::GlobalBlock> blocks_;
 };
 
 }  // namespace interaction

@@ -1,5 +1,5 @@
-// Global memory blocks, the currency of clipboard data: owned blocks freed
-// at scope end, and blocks filled with bytes. Every allocation is checked.
+// Global memory blocks filled with bytes, for clipboard data. Every
+// allocation is checked.
 #pragma once
 
 #include <windows.h>
@@ -7,15 +7,13 @@
 #include <cstdint>
 #include <span>
 
-#include "winkit/UniqueHandle.h"
+#include "winkit/GlobalMemory.h"
 
 namespace interaction {
 
-using GlobalBlock = winkit::UniqueHandle<winkit::NullEmptyTraits<HGLOBAL, GlobalFree>>;
-
 // A block of `flags` holding `prefix` then `bytes`; empty when memory ran out.
-GlobalBlock FilledBlock(UINT flags, std::span<const std::uint8_t> prefix, std::span<const std::uint8_t> bytes);
+winkit::GlobalBlock FilledBlock(UINT flags, std::span<const std::uint8_t> prefix, std::span<const std::uint8_t> bytes);
 // A moveable copy of a block's bytes; empty when memory ran out.
-GlobalBlock CopyOfBlock(HGLOBAL block);
+winkit::GlobalBlock CopyOfBlock(HGLOBAL block);
 
 }  // namespace interaction
