@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "appkit/archive/FileArchive.h"
-#include "comkit/ComPtr.h"
+#include "comkit/Make.h"
 #include "contract/module_identity.h"
 #include "effects/static/StaticFont.h"
 #include "viewer/model/DefaultEffect.h"
@@ -31,7 +31,7 @@ public:
     BuiltInStatic(const BuiltInStatic&) = delete;
     BuiltInStatic& operator=(const BuiltInStatic&) = delete;
     ~BuiltInStatic() { model::SetDefaultEffectSource(nullptr); }
-    comkit::ComPtr<IViviFont> Create() override { return comkit::ComPtr<IViviFont>(new StaticFont); }
+    comkit::ComPtr<IViviFont> Create() override { return comkit::Make<StaticFont>(); }
     void ReportUnavailable() override {}
 };
 

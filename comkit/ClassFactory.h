@@ -4,9 +4,8 @@
 
 #include <objbase.h>
 
-#include <new>
-
 #include "comkit/ComObject.h"
+#include "comkit/Make.h"
 #include "comkit/NoThrow.h"
 
 namespace comkit {
@@ -20,12 +19,9 @@ public:
         if (outer) return CLASS_E_NOAGGREGATION;
         // A constructor that allocates may still throw.
         return Guarded([&] {
-            auto* object = new (std::nothrow) Object;
+            const auto object = Make<Object>();
             if (!object) return E_OUTOFMEMORY;
-            object->AddRef();
-            const HRESULT hr = object->QueryInterface(iid, out);
-            object->Release();
-            return hr;
+            return object->QueryInterface(iid, out);
         });
     }
     STDMETHODIMP LockServer(BOOL lock) override {
@@ -42,12 +38,9 @@ HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (!IsEqualCLSID(clsid, Object::ClassId())) return CLASS_E_CLASSNOTAVAILABLE;
-    auto* factory = new (std::nothrow) ClassFactory<Object>;
+    const auto factory = Make<ClassFactory<Object>>();
     if (!factory) return E_OUTOFMEMORY;
-    factory->AddRef();
-    const HRESULT hr = factory->QueryInterface(iid, out);
-    factory->Release();
-    return hr;
+    return factory->QueryInterface(iid, out);
 }
 
 }  // namespace comkit

@@ -3,6 +3,7 @@
 
 #include <objbase.h>
 
+#include <type_traits>
 #include <utility>
 
 namespace comkit {
@@ -18,6 +19,10 @@ public:
     }
     ComPtr(const ComPtr& other) : ComPtr(other.p_) {}
     ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+    // Takes over a pointer to a derived class.
+    template <class U>
+        requires std::is_convertible_v<U*, T*>
+    ComPtr(ComPtr<U>&& other) noexcept : p_(other.detach()) {}
     ComPtr& operator=(ComPtr other) noexcept {
         std::swap(p_, other.p_);
         return *this;

@@ -12,13 +12,12 @@ STDMETHODIMP EffectBase::Clone(IViviFont** clone) {
     if (!clone) return E_POINTER;
     *clone = nullptr;
     return comkit::Guarded([&] {
-        EffectBase* copy = CreateSibling();
+        comkit::ComPtr<EffectBase> copy = CreateSibling();
         if (!copy) return E_OUTOFMEMORY;
         const std::span<BYTE> from = PropertyBytes();
         std::memcpy(copy->PropertyBytes().data(), from.data(), from.size());
         copy->TakeWorkingCopies(false);
-        copy->AddRef();
-        *clone = copy;
+        *clone = copy.detach();
         return S_OK;
     });
 }

@@ -7,6 +7,7 @@
 
 #include <span>
 
+#include "comkit/ComPtr.h"
 #include "effectbase/BoundEffect.h"
 #include "winkit/GdiHandles.h"
 
@@ -78,8 +79,8 @@ protected:
     // block is taken and the run measured again.
     virtual void ApplyParameters(std::span<const BYTE> block);
 
-    // A new object of the same class, with no reference yet (EffectObject).
-    virtual EffectBase* CreateSibling() const = 0;
+    // A new object of the same class (EffectObject); null without memory.
+    virtual comkit::ComPtr<EffectBase> CreateSibling() const = 0;
 
     void RunChanged() override;
 

@@ -4,8 +4,7 @@
 // a member `block` of exactly the module's N bytes.
 #pragma once
 
-#include <new>
-
+#include "comkit/Make.h"
 #include "effectbase/EffectBase.h"
 
 namespace effectbase {
@@ -25,7 +24,7 @@ public:
     }
 
 private:
-    EffectBase* CreateSibling() const override { return new (std::nothrow) EffectObject; }
+    comkit::ComPtr<EffectBase> CreateSibling() const override { return comkit::Make<EffectObject>(); }
 };
 
 }  // namespace effectbase

@@ -3,6 +3,7 @@
 #include <array>
 #include <clocale>
 
+#include "comkit/Make.h"
 #include "comkit/NoThrow.h"
 #include "comkit/Variant.h"
 #include "textrun/Cp932.h"
@@ -226,7 +227,7 @@ bool Lettrix::StartModuleDownload() {
     const std::wstring folder = SharedModuleFolder();
     const auto target = ModuleTarget(folder, codeBase_);
     if (!target || !CreateFolderChain(folder)) return false;
-    download_ = ModuleDownloader::Create();
+    download_ = comkit::Make<ModuleDownloader>();
     if (!download_) {
         NoticeNoDownloader();
         return false;

@@ -7,8 +7,8 @@
 #include <new>
 
 #include "comkit/NoThrow.h"
+#include "comkit/ServerEntry.h"
 #include "webcontrol/ModuleImage.h"
-#include "webcontrol/ModuleRegistration.h"
 
 namespace netrune {
 namespace {
@@ -40,10 +40,6 @@ ModuleDownloader::~ModuleDownloader() {
         file_.reset();
         DeleteFileW(partPath_.c_str());
     }
-}
-
-comkit::ComPtr<ModuleDownloader> ModuleDownloader::Create() {
-    return comkit::ComPtr<ModuleDownloader>(new (std::nothrow) ModuleDownloader);
 }
 
 bool ModuleDownloader::Start(const std::wstring& address, const std::wstring& target, DownloadOwner* owner) {
@@ -200,7 +196,7 @@ void ModuleDownloader::Finish(bool lastData) {
     const bool keep = lastData && Whole() && IsWholeModuleFile(partPath_) &&
                       MoveFileExW(partPath_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING);
     if (keep) {
-        RegisterModuleFile(target_);
+        comkit::CallServerEntry(target_, comkit::ServerEntry::Register);
     } else {
         DeleteFileW(partPath_.c_str());
     }

@@ -34,8 +34,6 @@ protected:
 
 class ModuleDownloader final : public comkit::ComObject<IBindStatusCallback, IHttpNegotiate> {
 public:
-    static comkit::ComPtr<ModuleDownloader> Create();
-
     // Starts downloading the address into the file at target, whose folder
     // must exist; once per object. False when nothing was started, and the
     // owner then hears nothing. The end may be heard before this returns
@@ -58,7 +56,6 @@ public:
                             LPWSTR* additional) override;
 
 private:
-    ModuleDownloader() = default;
     ~ModuleDownloader() override;
 
     void ReadAvailable();

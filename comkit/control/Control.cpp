@@ -1,6 +1,7 @@
 #include "comkit/control/Control.h"
 
 #include "comkit/ComObject.h"
+#include "comkit/Make.h"
 #include "comkit/ModuleState.h"
 
 namespace comkit {
@@ -22,11 +23,8 @@ public:
 
     static HRESULT Make(IEnumConnectionPoints** out) {
         if (!out) return E_POINTER;
-        auto* points = new (std::nothrow) NoConnectionPoints;
-        *out = points;
-        if (!points) return E_OUTOFMEMORY;
-        points->AddRef();
-        return S_OK;
+        *out = comkit::Make<NoConnectionPoints>().detach();
+        return *out ? S_OK : E_OUTOFMEMORY;
     }
 };
 

@@ -1,7 +1,6 @@
 #include "effects/static/StaticFont.h"
 
-#include <new>
-
+#include "comkit/Make.h"
 #include "comkit/NoThrow.h"
 #include "winkit/AnsiText.h"
 #include "winkit/DcState.h"
@@ -10,10 +9,9 @@
 STDMETHODIMP StaticFont::Clone(IViviFont** clone) {
     if (!clone) return E_POINTER;
     *clone = nullptr;
-    auto* copy = new (std::nothrow) StaticFont;
+    auto copy = comkit::Make<StaticFont>();
     if (!copy) return E_OUTOFMEMORY;
-    copy->AddRef();
-    *clone = copy;
+    *clone = copy.detach();
     return S_OK;
 }
 

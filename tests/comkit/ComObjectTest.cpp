@@ -3,6 +3,7 @@
 #include "comkit/ClassFactory.h"
 #include "comkit/ComObject.h"
 #include "comkit/ComPtr.h"
+#include "comkit/Make.h"
 #include "contract/contract.h"
 
 namespace {
@@ -20,8 +21,7 @@ public:
 };
 
 TEST(ComObject, AnswersItsInterfacesWithOneIdentity) {
-    auto* object = new TwoFaced;
-    object->AddRef();
+    const auto object = comkit::Make<TwoFaced>();
     comkit::ComPtr<IUnknown> unknown;
     comkit::ComPtr<IViviFontActivation> activation;
     comkit::ComPtr<IFontManager> fonts;
@@ -35,7 +35,6 @@ TEST(ComObject, AnswersItsInterfacesWithOneIdentity) {
     comkit::ComPtr<IUnknown> again;
     ASSERT_EQ(S_OK, fonts->QueryInterface(IID_IUnknown, again.put_void()));
     EXPECT_EQ(unknown.get(), again.get());
-    object->Release();
 }
 
 TEST(ComObject, DeletesItselfAtTheLastReleaseAndCountsLiveObjects) {
@@ -51,6 +50,19 @@ TEST(ComObject, DeletesItselfAtTheLastReleaseAndCountsLiveObjects) {
     EXPECT_EQ(0u, object->Release());
     EXPECT_EQ(1, TwoFaced::destroyed);
     EXPECT_EQ(before, comkit::ModuleState::LiveObjects());
+}
+
+TEST(ComObject, MadeWithItsOnlyReferenceHeldByThePointerAnswered) {
+    TwoFaced::destroyed = 0;
+    {
+        // Taken over as one of its interfaces, still one reference.
+        const comkit::ComPtr<IFontManager> fonts = comkit::Make<TwoFaced>();
+        ASSERT_TRUE(fonts);
+        EXPECT_EQ(2u, fonts->AddRef());
+        EXPECT_EQ(1u, fonts->Release());
+        EXPECT_EQ(0, TwoFaced::destroyed);
+    }
+    EXPECT_EQ(1, TwoFaced::destroyed);
 }
 
 TEST(ClassFactory, CreatesOnlyItsClassAndHoldsTheModuleWhileLocked) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "comkit/ComPtr.h"
+#include "comkit/ServerEntry.h"
 #include "contract/module_identity.h"
 #include "viewer/app/Messages.h"
 #include "viewer/app/ViewerIds.h"
@@ -12,8 +13,6 @@
 #include "viewer/core/AppendedData.h"
 #include "viewer/core/Markers.h"
 #include "winkit/AnsiText.h"
-#include "winkit/Module.h"
-#include "winkit/RegistryKey.h"
 #include "winkit/StdioFile.h"
 
 namespace app {
@@ -21,14 +20,10 @@ namespace {
 
 constexpr char kModulePrefix[] = "ZEQ";
 
-// Runs the module's DllRegisterServer or DllUnregisterServer.
-HRESULT CallServerEntry(const std::string& path, const char* entry) {
-    const winkit::Module module(LoadLibraryA(path.c_str()));
-    if (!module) return HRESULT_FROM_WIN32(GetLastError());
-    if (auto function = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-            reinterpret_cast<void*>(GetProcAddress(module.get(), entry))))
-        return function();
-    return E_NOTIMPL;
+// The module's registration entry; its result is not needed: a module whose
+// registration failed is still unregistered at exit.
+void CallServerEntry(const std::string& path, comkit::ServerEntry entry) {
+    comkit::CallServerEntry(winkit::ToWide(path), entry);
 }
 
 std::string LongPath(const std::string& path) {
@@ -37,25 +32,8 @@ std::string LongPath(const std::string& path) {
     return length > 0 && length < sizeof full ? std::string(full, length) : path;
 }
 
-// The file the class's in-process server is registered under; empty when none.
-std::string RegisteredServer(const CLSID& clsid) {
-    wchar_t text[40];
-    if (!StringFromGUID2(clsid, text, 40)) return {};
-    const std::string key = "CLSID\\" + winkit::ToAnsi(text) + "\\InprocServer32";
-    winkit::RegistryKey server;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, server.out()) != ERROR_SUCCESS) return {};
-    char value[MAX_PATH * 2] = {};
-    DWORD size = sizeof value - 1;
-    DWORD type = 0;
-    if (RegQueryValueExA(server.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return {};
-    return value;
-}
-
 bool IsRegisteredAt(const CLSID& clsid, const std::string& path) {
-    const std::string server = RegisteredServer(clsid);
+    const std::string server = winkit::ToAnsi(comkit::RegisteredServer(clsid));
     return !server.empty() && lstrcmpiA(LongPath(server).c_str(), LongPath(path).c_str()) == 0;
 }
 
@@ -110,14 +88,14 @@ void EffectInstaller::InstallAppendedEffects(const std::string& executable, HMOD
     const core::AppendedData appended = core::ScanAppendedData(image.bytes, core::EffectMarker(resources), core::DocumentMarker(resources));
     for (const core::AppendedEffect& effect : appended.effects)
         if (!IsClassRegistered(effect.clsid)) Queue(effect.clsid, effect.module);
-    for (const Module& module : modules_) CallServerEntry(module.path, "DllRegisterServer");
+    for (const Module& module : modules_) CallServerEntry(module.path, comkit::ServerEntry::Register);
 }
 
 void EffectInstaller::UninstallEffects() {
     CoFreeUnusedLibraries();
     for (const Module& module : modules_)
         if (IsRegisteredAt(module.clsid, module.path))
-            CallServerEntry(module.path, "DllUnregisterServer");
+            CallServerEntry(module.path, comkit::ServerEntry::Unregister);
     for (const Module& module : modules_) DeleteFileA(module.path.c_str());
     modules_.clear();
 }

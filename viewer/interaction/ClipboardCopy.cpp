@@ -4,7 +4,7 @@
 #include <new>
 
 #include "appkit/archive/MemoryArchive.h"
-#include "comkit/ComPtr.h"
+#include "comkit/Make.h"
 #include "viewer/interaction/ClipboardData.h"
 #include "viewer/model/RecordHost.h"
 
@@ -57,7 +57,8 @@ bool CopyToClipboard(model::Text& text, model::TextPos start, model::TextPos end
         winkit::GlobalBlock plain = RenderPlainText(text, start, end);
         if (!plain) return false;
         winkit::GlobalBlock record = RenderPrivateFormat(text, start, end);
-        data = comkit::ComPtr<ClipboardData>(new ClipboardData);
+        data = comkit::Make<ClipboardData>();
+        if (!data) return false;
         data->Add(CF_TEXT, std::move(plain));
         if (record && format != 0) data->Add(static_cast<CLIPFORMAT>(format), std::move(record));
     } catch (const std::bad_alloc&) {
