@@ -36,9 +36,9 @@ std::vector<contract::ModuleIdentity> ModulesStaticFirst() {
 }
 
 BoundRun::BoundRun(IViviFont* effect, const RunSize& size) : effect_(effect), run_(size.text, size.pixels) {
-    run_.colour = RGB(255, 255, 255);
-    run_.background = RGB(0, 0, 64);
-    testsupport::Bind(effect_, &fonts_, &run_);
+    // The hosts' order: the font cache before the run.
+    effect_->SetFontManager(&fonts_);
+    effect_->SetParagraph(&run_);
 }
 
 BoundRun::~BoundRun() { effect_->SetParagraph(nullptr); }

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "contract/contract.h"
+#include "bench/BenchParagraph.h"
 #include "contract/module_identity.h"
-#include "tests/support/TestHost.h"
+#include "textrun/FontManager.h"
 
 namespace bench {
 
@@ -31,7 +32,7 @@ std::wstring ModulePath(const std::wstring& folder, const contract::ModuleIdenti
 // Every module, Static first.
 std::vector<contract::ModuleIdentity> ModulesStaticFirst();
 
-// A run and a font cache of the benchmark's colours with an effect bound to
+// A run of the benchmark and the product's font cache with an effect bound to
 // them; the effect is unbound again before they go.
 class BoundRun {
 public:
@@ -45,8 +46,8 @@ public:
 
 private:
     IViviFont* effect_;
-    testsupport::TestFontCache fonts_;
-    testsupport::TestRun run_;
+    textrun::FontManager fonts_;
+    BenchParagraph run_;
 };
 
 }  // namespace bench

@@ -1,0 +1,36 @@
+// A frame target whose pixels the identity mode reads: a top-down DIB
+// section of 8 bits (a colour cube and a grey ramp, so that colours map to
+// the nearest entry) or of 32 bits, selected into a memory context.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <span>
+
+#include "winkit/GdiHandles.h"
+
+namespace bench {
+
+class ReadableTarget {
+public:
+    // Filled with `paper`; bits is 8 or 32.
+    ReadableTarget(int width, int height, int bits, COLORREF paper);
+    ReadableTarget(const ReadableTarget&) = delete;
+    ReadableTarget& operator=(const ReadableTarget&) = delete;
+
+    explicit operator bool() const { return dc_ && pixels_ != nullptr; }
+    HDC dc() const { return dc_.get(); }
+    // Every byte of the picture, once pending drawing has reached it.
+    std::span<const BYTE> Pixels() const;
+
+private:
+    // Set by the making of the bitmap, so declared before it.
+    BYTE* pixels_ = nullptr;
+    std::size_t size_;
+    winkit::MemoryDC dc_;
+    winkit::Bitmap bitmap_;
+    winkit::Selection selection_;
+};
+
+}  // namespace bench
