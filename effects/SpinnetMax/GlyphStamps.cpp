@@ -145,9 +145,11 @@ bool GlyphStamps::Stamp(int slot, int index, const palette::Plane& surface, Rows
     return true;
 }
 
-std::size_t GlyphStamps::Bytes() const {
-    return units_.capacity() * sizeof(wchar_t) + references_.capacity() * sizeof(POINT) + captured_.capacity() / 8 +
-           glyphs_.capacity() * sizeof(Glyph) + spans_.capacity() * sizeof(Span);
+bool GlyphStamps::AllStamped(int slot) const {
+    if (!Captured(slot)) return false;
+    const auto first = glyphs_.begin() + static_cast<std::ptrdiff_t>(slot * units_.size());
+    return std::all_of(first, first + static_cast<std::ptrdiff_t>(units_.size()),
+                       [](const Glyph& glyph) { return glyph.stamped; });
 }
 
 }  // namespace spinnet

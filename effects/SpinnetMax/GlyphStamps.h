@@ -68,9 +68,9 @@ public:
     // bottom up, as large as the places said) and adds the context rows it
     // reaches to `rows`. False, with nothing stamped, when it has no stamp.
     bool Stamp(int slot, int index, const palette::Plane& surface, Rows& rows) const;
-
-    // Memory the captures hold, in bytes.
-    std::size_t Bytes() const;
+    // Every character of a captured slot has a stamp: frames of that slot
+    // make no text call.
+    bool AllStamped(int slot) const;
 
 private:
     struct Span {

@@ -76,24 +76,22 @@ void SpinnetMaxFont::SurfacesBuilt() {
     palette::FillPhaseTable(escapements_, [swing](int i) {
         return static_cast<int>(std::fmod(std::sin(palette::PhaseAngle(i)) * swing * 10, kWholeTurn));
     });
-    turnedFont_ = {};
+    LOGFONTA turned{};
     tagPassLOGFONT run{};
     if (IParagraphAccess* paragraph = Extent().Paragraph()) paragraph->GetLOGFONT(&run);
-    turnedFont_.lfHeight = run.lfHeight;
-    turnedFont_.lfWidth = run.lfWidth;
-    turnedFont_.lfWeight = run.lfWeight;
-    turnedFont_.lfItalic = run.lfItalic;
-    turnedFont_.lfUnderline = run.lfUnderline;
-    turnedFont_.lfStrikeOut = run.lfStrikeOut;
-    turnedFont_.lfCharSet = run.lfCharSet;
-    turnedFont_.lfPitchAndFamily = run.lfPitchAndFamily;
+    turned.lfHeight = run.lfHeight;
+    turned.lfWidth = run.lfWidth;
+    turned.lfWeight = run.lfWeight;
+    turned.lfItalic = run.lfItalic;
+    turned.lfUnderline = run.lfUnderline;
+    turned.lfStrikeOut = run.lfStrikeOut;
+    turned.lfCharSet = run.lfCharSet;
+    turned.lfPitchAndFamily = run.lfPitchAndFamily;
     // Drawn as the run's other letters would be.
-    turnedFont_.lfQuality = run.lfQuality;
-    static_assert(sizeof turnedFont_.lfFaceName == sizeof run.lfFaceName);
-    std::memcpy(turnedFont_.lfFaceName, run.lfFaceName, sizeof run.lfFaceName);
-    // Without its fonts the run draws nothing, as a frame whose font could
-    // not be made.
-    fonts_.Make(turnedFont_, escapements_);
+    turned.lfQuality = run.lfQuality;
+    static_assert(sizeof turned.lfFaceName == sizeof run.lfFaceName);
+    std::memcpy(turned.lfFaceName, run.lfFaceName, sizeof run.lfFaceName);
+    fonts_.Plan(turned, escapements_);
     TakeCharacterPlaces();
     TakeReferences();
     const std::wstring& units = Text().Characters();
@@ -130,11 +128,14 @@ void SpinnetMaxFont::Step() {
     std::memset(surface.pixels, 0, static_cast<size_t>(surface.stride) * surface.height);
     DrewRows({0, -1});
 
-    const HFONT turned = fonts_.At(phase_);
-    if (!turned) return;
     const int slot = fonts_.Slot(phase_);
-    const spinnet::TextCall call{turned, Entry(kTextEntry), TA_CENTER | TA_BOTTOM, Colours()};
-    if (!stamps_.Captured(slot)) stamps_.Capture(slot, call);
+    if (!stamps_.Captured(slot)) {
+        // A frame whose font cannot be made draws nothing.
+        const HFONT font = fonts_.Font(slot);
+        if (!font) return;
+        stamps_.Capture(slot, Call(font));
+        if (stamps_.AllStamped(slot)) fonts_.Release(slot);
+    }
     spinnet::Rows rows;
     bool stamped = true;
     for (int i = 0; i < static_cast<int>(references_.size()); ++i)
@@ -146,9 +147,16 @@ void SpinnetMaxFont::Step() {
     }
     // A letter without a stamp: the text calls draw them all, the stamped
     // ones again on the very pixels they set.
+    const HFONT turned = fonts_.Font(slot);
+    if (!turned) return;
+    const spinnet::TextCall call = Call(turned);
     const POINT first = references_.front();
     const int half = first.x - Text().Place(0);
     palette::TextPen(surfaceDC.get(), Text(), turned)
         .DrawCharacters(call.colour, call.alignment, first.y, [half](int) { return POINT{half, 0}; });
     DrewRows(palette::InkedRows(surface));
+}
+
+spinnet::TextCall SpinnetMaxFont::Call(HFONT turned) {
+    return {turned, Entry(kTextEntry), TA_CENTER | TA_BOTTOM, Colours()};
 }

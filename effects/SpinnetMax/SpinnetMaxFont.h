@@ -57,11 +57,13 @@ private:
     int GlyphReach();
     // Each letter's reference point: it turns about the middle of its bottom edge.
     void TakeReferences();
+    // How a turned font draws the letters: in the text's entry, about their
+    // reference points.
+    spinnet::TextCall Call(HFONT turned);
 
     // Escapements in tenths of a degree, by phase.
     palette::PhaseTable<int> escapements_{};
-    // The run's font, turned to every escapement of the table at the build.
-    LOGFONTA turnedFont_{};
+    // The run's font turned to each escapement of the table.
     spinnet::TurnedFonts fonts_;
     // The letters as those fonts draw them, captured at the first frame of each escapement.
     spinnet::GlyphStamps stamps_;

@@ -4,32 +4,43 @@
 
 namespace spinnet {
 
-bool TurnedFonts::Make(const LOGFONTA& base, const palette::PhaseTable<int>& escapements) {
+void TurnedFonts::Plan(const LOGFONTA& base, const palette::PhaseTable<int>& escapements) {
     Clear();
+    base_ = base;
     std::vector<int> distinct(escapements.begin(), escapements.end());
     std::sort(distinct.begin(), distinct.end());
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-    held_.reserve(distinct.size());
-    for (const int escapement : distinct) {
-        LOGFONTA turned = base;
-        turned.lfEscapement = escapement;
-        Held held{escapement, winkit::Font(CreateFontIndirectA(&turned)), winkit::MemoryDC(nullptr)};
-        if (!held.font || !held.holder || !SelectObject(held.holder.get(), held.font.get())) {
-            Clear();
-            return false;
-        }
-        held_.push_back(std::move(held));
-    }
+    slots_.resize(distinct.size());
+    for (std::size_t i = 0; i < distinct.size(); ++i) slots_[i].escapement = distinct[i];
     for (int phase = 0; phase < 256; ++phase) {
         const auto found = std::lower_bound(distinct.begin(), distinct.end(), escapements[phase]);
         slot_[phase] = static_cast<std::uint8_t>(found - distinct.begin());
     }
-    return true;
 }
 
 void TurnedFonts::Clear() {
-    held_.clear();
+    slots_.clear();
     slot_ = {};
+}
+
+HFONT TurnedFonts::Font(int slot) {
+    if (slot < 0 || slot >= Count()) return nullptr;
+    Held& held = slots_[slot];
+    if (held.font) return held.font.get();
+    LOGFONTA turned = base_;
+    turned.lfEscapement = held.escapement;
+    winkit::Font font(CreateFontIndirectA(&turned));
+    winkit::MemoryDC holder(nullptr);
+    if (!font || !holder || !SelectObject(holder.get(), font.get())) return nullptr;
+    held.font = std::move(font);
+    held.holder = std::move(holder);
+    return held.font.get();
+}
+
+void TurnedFonts::Release(int slot) {
+    if (slot < 0 || slot >= Count()) return;
+    slots_[slot].holder.reset();
+    slots_[slot].font.reset();
 }
 
 }  // namespace spinnet

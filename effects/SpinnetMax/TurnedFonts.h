@@ -1,8 +1,12 @@
-// The run's font turned to every escapement of a run's table: one font per
-// distinct escapement, made when the run is built. Each is held selected in
-// a memory context of its own, because the platform keeps a font's rendered
-// glyphs only while some context holds it (and a few fonts besides), and a
-// run's swing passes through dozens of angles over and over.
+// The run's font turned to every escapement of a run's table: one slot per
+// distinct escapement, its font made the first time a frame turns to it.
+// A font that draws letters without stamps is held selected in a memory
+// context of its own, because the platform keeps a font's rendered glyphs
+// only while some context holds it (and a few fonts besides), and a run's
+// swing passes through dozens of angles over and over. A font whose letters
+// all have stamps is freed: held, it would cost two objects per escapement,
+// and a few dozen runs would reach the platform's per-process quota of
+// objects.
 #pragma once
 
 #include <windows.h>
@@ -21,28 +25,33 @@ public:
     TurnedFonts(const TurnedFonts&) = delete;
     TurnedFonts& operator=(const TurnedFonts&) = delete;
 
-    // Makes `base` turned to each distinct escapement of the table. False
-    // when a font or a context could not be made; nothing is kept then.
-    bool Make(const LOGFONTA& base, const palette::PhaseTable<int>& escapements);
+    // Takes `base` and the distinct escapements of the table; makes no font.
+    void Plan(const LOGFONTA& base, const palette::PhaseTable<int>& escapements);
+    // Frees every font and forgets the plan.
     void Clear();
 
-    // The font of a phase's escapement; null when none were made.
-    HFONT At(BYTE phase) const { return held_.empty() ? nullptr : held_[slot_[phase]].font.get(); }
-    // The distinct escapements: 1 to 256 once made, 0 before.
-    int Count() const { return static_cast<int>(held_.size()); }
+    // A slot's font, made and held at the first call; null when the font or
+    // its context could not be made (the next call tries again).
+    HFONT Font(int slot);
+    // Frees a slot's font and its context.
+    void Release(int slot);
+
+    // The distinct escapements: 1 to 256 once planned, 0 before.
+    int Count() const { return static_cast<int>(slots_.size()); }
     // Which of them a phase turns to: 0 .. Count() - 1.
     int Slot(BYTE phase) const { return slot_[phase]; }
 
 private:
     struct Held {
-        int escapement;
+        int escapement = 0;
         winkit::Font font;
         // Declared after the font, so deleted before it: a context may be
         // deleted with an object selected, an object not while selected.
         winkit::MemoryDC holder;
     };
 
-    std::vector<Held> held_;
+    LOGFONTA base_{};
+    std::vector<Held> slots_;
     palette::PhaseTable<std::uint8_t> slot_{};
 };
 
