@@ -9,8 +9,8 @@
 #include "effects/static/StaticFont.h"
 #include "tests/viewer/interaction/InteractionTestSupport.h"
 #include "tests/viewer/model/ModelTestSupport.h"
+#include "tests/viewer/model/RecordTestSupport.h"
 #include "viewer/interaction/ClipboardCopy.h"
-#include "viewer/model/RecordHost.h"
 
 namespace {
 
@@ -25,18 +25,6 @@ Bytes BytesOf(HGLOBAL block) {
 }
 
 Bytes BytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
-
-// Reads records with the Static effect installed.
-class StaticHost final : public model::RecordHost {
-public:
-    IViviFont* FindEffectByClsid(const CLSID& clsid) override {
-        return IsEqualCLSID(clsid, StaticFont::ClassId()) ? prototype_.get() : nullptr;
-    }
-    void ShowMessage(const std::wstring&, UINT) override { ADD_FAILURE() << "the record did not read back"; }
-
-private:
-    comkit::ComPtr<IViviFont> prototype_{new StaticFont};
-};
 
 class ClipboardTest : public modeltest::ModelTest {
 protected:
@@ -76,9 +64,10 @@ TEST_F(ClipboardTest, PrivateDataIsALengthThenTheRangesRecord) {
     ASSERT_EQ(data.size() - 4, length);
 
     appkit::MemoryArchive archive{std::span<const std::uint8_t>(data).subspan(4)};
-    StaticHost host;
+    auto host = recordtest::TestRecordHost::WithStaticAndRain();
     model::Text copy;
     ASSERT_TRUE(copy.Serialize(archive, host));
+    EXPECT_TRUE(host.messages.empty());
     ASSERT_EQ(2, copy.LineCount());
     EXPECT_EQ((std::vector<std::string>{"A", "By"}), modeltest::RunTexts(*copy.LineAt(0)));
     EXPECT_EQ(RGB(255, 0, 0), copy.LineAt(0)->Run(1).Color());
@@ -100,7 +89,7 @@ TEST_F(ClipboardTest, TheFacesADocumentNamesSurviveItsLoadAndACopy) {
         line->AppendRun(std::move(run));
     }
     document.AppendLine(std::move(line));
-    StaticHost host;
+    auto host = recordtest::TestRecordHost::WithStaticAndRain();
     appkit::MemoryArchive stored;
     document.Serialize(stored, host);
 
@@ -122,6 +111,7 @@ TEST_F(ClipboardTest, TheFacesADocumentNamesSurviveItsLoadAndACopy) {
     ASSERT_TRUE(pasted.Serialize(copied, host));
     ASSERT_EQ(1, pasted.LineCount());
     EXPECT_EQ(faces, facesOf(*pasted.LineAt(0)));
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(ClipboardTest, TheCopyStaysOnTheClipboardForOtherPrograms) {

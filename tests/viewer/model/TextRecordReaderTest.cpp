@@ -298,22 +298,7 @@ TEST_F(RecordReaderTest, LyingLengthsEndTheLoadWithTheTextUnchanged) {
 
 // The effects a load makes: one per run, bound once in the order the record
 // reader gives, and kept by the text rather than copied.
-class LoadBindingTest : public modeltest::FakeTest {
-protected:
-    class OneClassHost final : public model::RecordHost {
-    public:
-        explicit OneClassHost(IViviFont* prototype) : prototype_(prototype) {}
-        IViviFont* FindEffectByClsid(const CLSID& clsid) override {
-            return IsEqualCLSID(clsid, recordtest::kUnknownClass) ? prototype_ : nullptr;
-        }
-        void ShowMessage(const std::wstring&, UINT) override { ADD_FAILURE() << "a message"; }
-
-    private:
-        IViviFont* prototype_;
-    };
-
-    std::shared_ptr<testsupport::FakeEffectLog> foundLog = std::make_shared<testsupport::FakeEffectLog>();
-};
+using LoadBindingTest = modeltest::FakeTest;
 
 TEST_F(LoadBindingTest, EachRunGetsOneEffectBoundOnce) {
     const std::string face = recordtest::DefaultFace();
@@ -322,8 +307,10 @@ TEST_F(LoadBindingTest, EachRunGetsOneEffectBoundOnce) {
     lost.Run("lost", 16, 0xFFFFFF, face, recordtest::kStaticText);
     const Data record =
         Bytes().Header(3, kRed).Dword(2).Dword(1).Raw(found.data).Dword(1).Raw(lost.data).Dword(1).EndMarker().data;
-    const comkit::ComPtr<IViviFont> prototype(new testsupport::FakeEffect(foundLog, {}));
-    OneClassHost host(prototype.get());
+    const auto foundLog = std::make_shared<testsupport::FakeEffectLog>();
+    recordtest::TestRecordHost host;
+    host.Install(
+        comkit::ComPtr<IViviFont>(new testsupport::FakeEffect(foundLog, {.clsid = recordtest::kUnknownClass})));
     Text text;
     const int created = fakes.created;
     appkit::MemoryArchive archive(record);
@@ -344,6 +331,7 @@ TEST_F(LoadBindingTest, EachRunGetsOneEffectBoundOnce) {
     const model::Paragraph& fallback = text.LineAt(1)->Run(0);
     EXPECT_EQ(static_cast<const IParagraphAccess*>(&fallback), Fake(fallback).Bound());
     EXPECT_EQ("lost", fallback.Bytes());
+    EXPECT_TRUE(host.messages.empty());
 }
 
 }  // namespace
