@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "comkit/Make.h"
 #include "comkit/TaskMem.h"
 #include "winkit/AnsiText.h"
 #include "winkit/GdiHandles.h"
@@ -88,8 +89,9 @@ STDMETHODIMP FakeEffect::Clone(IViviFont** clone) {
     *clone = nullptr;
     Log("Clone");
     if (log_->cloneFails) return E_FAIL;
-    *clone = new FakeEffect(log_, options_);
-    (*clone)->AddRef();
+    auto copy = comkit::Make<FakeEffect>(log_, options_);
+    if (!copy) return E_OUTOFMEMORY;
+    *clone = copy.detach();
     return S_OK;
 }
 
