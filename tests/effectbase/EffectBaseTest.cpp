@@ -197,42 +197,18 @@ TEST(EffectBase, ActivationFollowsBuildAndReleaseAndChangeRebuildsOnlyWhenActive
     EXPECT_EQ(1, active);
 }
 
-// Counts the effect's readings of the run's text: each is a measuring.
-class CountingRun final : public IParagraphAccess {
-public:
-    explicit CountingRun(TestRun& run) : run_(run) {}
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override { return run_.QueryInterface(iid, out); }
-    STDMETHODIMP_(ULONG) AddRef() override { return 0; }
-    STDMETHODIMP_(ULONG) Release() override { return 0; }
-    STDMETHODIMP Length(int* length) override { return run_.Length(length); }
-    STDMETHODIMP GetString(short** text) override {
-        ++readings;
-        return run_.GetString(text);
-    }
-    STDMETHODIMP GetCharactor(int index, short* character) override { return run_.GetCharactor(index, character); }
-    STDMETHODIMP GetLOGFONT(tagPassLOGFONT* font) override { return run_.GetLOGFONT(font); }
-    STDMETHODIMP GetColor(unsigned long* colour) override { return run_.GetColor(colour); }
-    STDMETHODIMP GetBkColor(unsigned long* colour) override { return run_.GetBkColor(colour); }
-
-    int readings = 0;
-
-private:
-    TestRun& run_;
-};
-
 TEST(EffectBase, MeasuresWhenFirstAskedAndEveryPrefixAtOnce) {
     textrun::FontManager fonts;
     TestRun run(L"日本語abc");
-    CountingRun counted(run);
     auto effect = NewProbe();
-    testsupport::Bind(effect.get(), &fonts, &counted);
+    testsupport::Bind(effect.get(), &fonts, &run);
     effect->ChangeParagraph();
     effect->ChangeParagraph();
-    EXPECT_EQ(0, counted.readings) << "nothing is measured before it is asked for";
+    EXPECT_EQ(0, run.textReadings) << "nothing is measured before it is asked for";
     SIZE area{};
     effect->GetDrawingArea(&area);
     effect->GetDrawingArea(&area);
-    EXPECT_EQ(1, counted.readings);
+    EXPECT_EQ(1, run.textReadings);
 
     // Every prefix as GDI measures it on its own, from one measuring.
     tagPassLOGFONT logFont{};
@@ -248,9 +224,9 @@ TEST(EffectBase, MeasuresWhenFirstAskedAndEveryPrefixAtOnce) {
         effect->GetWidth(n, &width);
         EXPECT_EQ(prefix.cx, width) << n;
     }
-    EXPECT_EQ(2, counted.readings);
+    EXPECT_EQ(2, run.textReadings);
     effect->ChangeParagraph();
-    EXPECT_EQ(2, counted.readings);
+    EXPECT_EQ(2, run.textReadings);
 }
 
 TEST(EffectBase, MeasuresAndClampsPrefixWidths) {

@@ -7,21 +7,6 @@
 
 namespace testsupport {
 
-STDMETHODIMP TestFontCache::QueryInterface(REFIID iid, void** out) {
-    *out = IsEqualIID(iid, IID_IFontManager) ? static_cast<IFontManager*>(this) : nullptr;
-    return *out ? S_OK : E_NOINTERFACE;
-}
-
-STDMETHODIMP TestFontCache::GetFontIndirect(tagPassLOGFONT* logFont, HFONT* font) {
-    LOGFONTA description;
-    std::memcpy(&description, logFont, sizeof description);
-    const std::string key(reinterpret_cast<const char*>(&description), sizeof description);
-    auto found = fonts_.find(key);
-    if (found == fonts_.end()) found = fonts_.emplace(key, winkit::Font(CreateFontIndirectA(&description))).first;
-    *font = found->second.get();
-    return S_OK;
-}
-
 TestRun::TestRun(std::wstring initial, int pixelHeight, std::wstring_view face) : text(std::move(initial)) {
     font.lfHeight = -pixelHeight;
     font.lfWeight = FW_NORMAL;
@@ -31,17 +16,13 @@ TestRun::TestRun(std::wstring initial, int pixelHeight, std::wstring_view face) 
     std::strncpy(font.lfFaceName, bytes.c_str(), sizeof font.lfFaceName - 1);
 }
 
-STDMETHODIMP TestRun::QueryInterface(REFIID iid, void** out) {
-    *out = IsEqualIID(iid, IID_IParagraphAccess) ? static_cast<IParagraphAccess*>(this) : nullptr;
-    return *out ? S_OK : E_NOINTERFACE;
-}
-
 STDMETHODIMP TestRun::Length(int* length) {
     *length = static_cast<int>(text.size());
     return S_OK;
 }
 
 STDMETHODIMP TestRun::GetString(short** out) {
+    ++textReadings;
     *out = comkit::CopyToTaskMem(text);
     return *out ? S_OK : E_OUTOFMEMORY;
 }

@@ -1,39 +1,21 @@
 // A stand-in host for effect tests: one run of text, lent to effects without
-// reference counting as the real hosts do; the fonts come from textrun's
-// cache. The frame benchmark still times effects against TestFontCache.
+// reference counting as the real hosts do. Its fonts come from textrun's
+// FontManager, the cache the hosts lend.
 #pragma once
 
-#include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "comkit/LentObject.h"
 #include "contract/contract.h"
-#include "winkit/GdiHandles.h"
 
 namespace testsupport {
 
-class TestFontCache final : public IFontManager {
-public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return 0; }
-    STDMETHODIMP_(ULONG) Release() override { return 0; }
-    STDMETHODIMP GetFontIndirect(tagPassLOGFONT* logFont, HFONT* font) override;
-
-    size_t FontCount() const { return fonts_.size(); }
-
-private:
-    std::map<std::string, winkit::Font> fonts_;
-};
-
-class TestRun final : public IParagraphAccess {
+class TestRun final : public comkit::LentObject<IParagraphAccess> {
 public:
     // Pixel height; the face defaults to the Japanese UI face of the documents.
     explicit TestRun(std::wstring text = L"", int pixelHeight = 36, std::wstring_view face = L"ＭＳ Ｐゴシック");
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return 0; }
-    STDMETHODIMP_(ULONG) Release() override { return 0; }
     STDMETHODIMP Length(int* length) override;
     STDMETHODIMP GetString(short** text) override;
     STDMETHODIMP GetCharactor(int index, short* character) override;
@@ -45,6 +27,8 @@ public:
     tagPassLOGFONT font{};
     COLORREF colour = RGB(255, 255, 255);
     COLORREF background = RGB(0, 0, 0);
+    // GetString calls: an effect reads the text to measure it.
+    int textReadings = 0;
 };
 
 // Binds an effect to a run and a font cache in the hosts' order.
