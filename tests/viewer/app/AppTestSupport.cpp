@@ -5,12 +5,9 @@
 #include <sstream>
 
 #include "appkit/archive/MemoryArchive.h"
-#include "effects/static/StaticFont.h"
 #include "viewer/app/CatalogueRecordHost.h"
 #include "viewer/app/MainFrame.h"
 #include "viewer/app/ViewerIds.h"
-#include "textrun/RunShared.h"
-#include "winkit/AnsiText.h"
 
 namespace apptest {
 
@@ -50,8 +47,6 @@ std::vector<std::uint8_t> RecordOf(model::Text& text) {
 
 std::string AsString(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-std::string Sjis(const std::wstring& text) { return winkit::ToAnsi(text, 932); }
-
 MessageLog::MessageLog(int answer)
     : answer_([this, answer](const winkit::MessageBoxRequest& request) {
           boxes.push_back({request.text, request.type});
@@ -88,10 +83,8 @@ std::set<std::string> TempFiles(const std::string& prefix) {
     return files;
 }
 
-comkit::ComPtr<IViviFont> BuiltInStatic::Create() { return comkit::ComPtr<IViviFont>(new StaticFont); }
-
 void ViewerTest::SetUp() {
-    model::SetDefaultEffectSource(&statics_);
+    ModelTest::SetUp();
     app = std::make_unique<app::CQuillonApp>();
     app->SetDocTemplate(
         appkit::SingleDocTemplate::Create<app::CQuillonDoc, app::CMainFrame, app::CQuillonView>(IDR_MAINFRAME));
@@ -104,8 +97,7 @@ void ViewerTest::SetUp() {
 void ViewerTest::TearDown() {
     app.reset();
     Pump();
-    model::SetDefaultEffectSource(nullptr);
-    EXPECT_EQ(0, textrun::RunShared::LiveCount()) << "runs outlived the test";
+    ModelTest::TearDown();
 }
 
 app::CQuillonDoc& ViewerTest::Doc() const {

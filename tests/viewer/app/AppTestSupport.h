@@ -21,6 +21,7 @@
 #include "contract/contract.h"
 #include "tests/support/FakeEffect.h"
 #include "tests/support/ScratchFile.h"
+#include "tests/viewer/model/ModelTestSupport.h"
 #include "viewer/app/QuillonApp.h"
 #include "viewer/app/QuillonDoc.h"
 #include "viewer/app/QuillonView.h"
@@ -39,15 +40,8 @@ std::unique_ptr<model::Line> StaticLine(const model::Text& text, const std::vect
 std::vector<std::uint8_t> RecordOf(model::Text& text);
 std::string AsString(const std::vector<std::uint8_t>& bytes);
 
-// Code page 932 bytes of a wide literal.
-std::string Sjis(const std::wstring& text);
-
-// New runs get a Static effect built into the test program.
-class BuiltInStatic final : public model::DefaultEffectSource {
-public:
-    comkit::ComPtr<IViviFont> Create() override;
-    void ReportUnavailable() override {}
-};
+using modeltest::Sjis;
+using modeltest::StaticSource;
 
 // Every message box of the scope, answered with `answer` and logged.
 class MessageLog {
@@ -89,7 +83,7 @@ std::set<std::string> TempFiles(const std::string& prefix);
 // The document, frame and view of the program, made by its document template
 // as a new document (which also reads the document appended to the test
 // program: there is none). New runs get the Static effect built in.
-class ViewerTest : public testing::Test {
+class ViewerTest : public modeltest::ModelTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -111,9 +105,6 @@ protected:
 
     // The program's application object, not started: only its template and commands.
     std::unique_ptr<app::CQuillonApp> app;
-
-private:
-    BuiltInStatic statics_;
 };
 
 }  // namespace apptest

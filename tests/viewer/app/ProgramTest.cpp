@@ -62,7 +62,7 @@ private:
 
 // A document of a Static line and a line for each appended module, on navy.
 std::string DocumentRecord() {
-    BuiltInStatic statics;
+    StaticSource statics;
     model::SetDefaultEffectSource(&statics);
     std::vector<std::unique_ptr<UnregisteredEffect>> effects;
     std::string record;
