@@ -16,19 +16,19 @@ std::string Point(POINT at) { return std::to_string(at.x) + "," + std::to_string
 
 std::string CallOf(const std::string& line) { return line.substr(0, line.find(' ')); }
 
-std::string Hex(const BYTE* bytes, long size) {
+std::string Utf8(std::wstring_view text) { return winkit::ToAnsi(text, CP_UTF8); }
+
+}  // namespace
+
+std::string Hex(std::span<const std::uint8_t> bytes) {
     std::string text;
     char pair[3];
-    for (long i = 0; i < size; ++i) {
-        std::snprintf(pair, sizeof pair, "%02x", bytes[i]);
+    for (std::uint8_t byte : bytes) {
+        std::snprintf(pair, sizeof pair, "%02x", byte);
         text += pair;
     }
     return text;
 }
-
-std::string Utf8(std::wstring_view text) { return winkit::ToAnsi(text, CP_UTF8); }
-
-}  // namespace
 
 void FakeEffectLog::Write(int, const std::string& line) { lines.push_back(line); }
 
@@ -243,7 +243,7 @@ STDMETHODIMP FakeEffect::SaveProperty(tagPersistMemory** record) {
 STDMETHODIMP FakeEffect::LoadProperty(tagPersistMemory* record) {
     char header[64];
     std::snprintf(header, sizeof header, "size=%ld version=%ld data=", record->nSize, record->nVersion);
-    Log("LoadProperty", header + Hex(record->pData, record->nSize));
+    Log("LoadProperty", header + Hex({record->pData, static_cast<std::size_t>(record->nSize)}));
     return S_OK;
 }
 

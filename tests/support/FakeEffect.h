@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,9 @@ public:
     enum class Save { Payload, Fails, NoRecord, Oversized } save = Save::Payload;
     std::vector<std::uint8_t> payload;
 };
+
+// Lower-case hex of the bytes, as a fake logs a payload.
+std::string Hex(std::span<const std::uint8_t> bytes);
 
 struct FakeEffectOptions {
     std::wstring name = L"Fake";

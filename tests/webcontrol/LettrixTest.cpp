@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "comkit/ModuleState.h"
+#include "tests/support/FakeEffect.h"
 #include "tests/webcontrol/LoopbackServer.h"
 #include "tests/webcontrol/NoticeLog.h"
 #include "tests/webcontrol/PropertyRecords.h"
@@ -131,7 +132,7 @@ TEST_F(Lettrix, AppliesAPagesParamsInMapOrderWithTheSettingsRecordLast) {
     EXPECT_EQ("#1 Released", calls[4]);
     EXPECT_EQ("#2 SetFontManager", calls[5]);
     EXPECT_EQ("#2 SetParagraph", calls[6]);
-    EXPECT_EQ("#2 LoadProperty size=6 version=2 data=" + webtest::Hex(payload), calls[7]);
+    EXPECT_EQ("#2 LoadProperty size=6 version=2 data=" + testsupport::Hex(payload), calls[7]);
     EXPECT_EQ("text=雨の日 height=-24 face=" + Utf8(face) + " color=ffffff bk=000000", LastRun());
     EXPECT_TRUE(notices.notices.empty());
 }

@@ -1,7 +1,6 @@
 #include "tests/webcontrol/PropertyRecords.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace webtest {
@@ -24,16 +23,6 @@ std::wstring Base64(const Bytes& bytes) {
         text += kAlphabet[group >> 12 & 63];
         text += left > 1 ? kAlphabet[group >> 6 & 63] : '=';
         text += left > 2 ? kAlphabet[group & 63] : '=';
-    }
-    return text;
-}
-
-std::string Hex(const Bytes& bytes) {
-    std::string text;
-    char pair[3];
-    for (unsigned char byte : bytes) {
-        std::snprintf(pair, sizeof pair, "%02x", byte);
-        text += pair;
     }
     return text;
 }

@@ -12,7 +12,5 @@ using Bytes = std::vector<unsigned char>;
 // nSize and nVersion as given, then the payload.
 Bytes Record(long size, long version, const Bytes& payload);
 std::wstring Base64(const Bytes& bytes);
-// Lower-case hex of the bytes, as the spy logs a payload.
-std::string Hex(const Bytes& bytes);
 
 }  // namespace webtest
