@@ -12,6 +12,7 @@
 
 #include "comkit/ComObject.h"
 #include "comkit/ComPtr.h"
+#include "comkit/Make.h"
 #include "contract/contract.h"
 #include "contract/module_identity.h"
 #include "tests/support/System.h"
@@ -123,8 +124,7 @@ public:
             SetLastError(0x1F);
             return E_FAIL;
         }
-        *out = new ListedClasses(classes);
-        (*out)->AddRef();
+        *out = comkit::Make<ListedClasses>(classes).detach();
         return S_OK;
     }
     STDMETHODIMP EnumCategories(LCID, IEnumCATEGORYINFO**) override { return E_NOTIMPL; }
@@ -134,7 +134,7 @@ public:
     STDMETHODIMP EnumReqCategoriesOfClass(REFCLSID, IEnumGUID**) override { return E_NOTIMPL; }
 };
 
-comkit::ComPtr<StandInManager> NewManager() { return comkit::ComPtr<StandInManager>(new StandInManager); }
+comkit::ComPtr<StandInManager> NewManager() { return comkit::Make<StandInManager>(); }
 
 TEST_F(EffectCatalogueTest, AsksForTheEffectCategoryAndFindsTheFirstOfTwoPrototypes) {
     const auto manager = NewManager();
