@@ -1,5 +1,7 @@
 #include "tests/support/System.h"
 
+#include <objbase.h>
+
 #include "winkit/FileHandle.h"
 #include "winkit/RegistryKey.h"
 
@@ -47,6 +49,20 @@ int RunProcess(std::wstring commandLine) {
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     return static_cast<int>(code);
+}
+
+std::wstring ClsidText(const CLSID& clsid) {
+    wchar_t text[40];
+    StringFromGUID2(clsid, text, 40);
+    return text;
+}
+
+int Regsvr32(const std::wstring& module, bool unregister) {
+    return RunProcess(std::wstring(L"regsvr32.exe /s ") + (unregister ? L"/u " : L"") + L"\"" + module + L"\"");
+}
+
+std::optional<std::wstring> RegisteredServer(const CLSID& clsid) {
+    return ReadString(HKEY_CLASSES_ROOT, L"CLSID\\" + ClsidText(clsid) + L"\\InprocServer32");
 }
 
 }  // namespace testsupport

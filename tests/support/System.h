@@ -14,4 +14,12 @@ std::optional<std::wstring> ReadString(HKEY root, const std::wstring& path, cons
 // Runs a command line to its end and answers its exit code (-1 when it did not start).
 int RunProcess(std::wstring commandLine);
 
+// A class as the registry spells it: "{...}".
+std::wstring ClsidText(const CLSID& clsid);
+// regsvr32 without its boxes (with /u: unregistering) on a module given by its
+// Windows path, as an installer runs it; its exit code.
+int Regsvr32(const std::wstring& module, bool unregister = false);
+// The file registered as the class's in-process server; none when the class has none.
+std::optional<std::wstring> RegisteredServer(const CLSID& clsid);
+
 }  // namespace testsupport

@@ -17,21 +17,6 @@ std::wstring RainModule() { return testsupport::WindowsPath(RAIN_MODULE_PATH); }
 std::wstring SpyModule() { return testsupport::WindowsPath(SPY_MODULE_PATH); }
 const CLSID& RainClsid() { return contract::Identity(contract::Module::Rain).clsid; }
 
-std::wstring ClsidText(const CLSID& clsid) {
-    wchar_t text[40];
-    StringFromGUID2(clsid, text, 40);
-    return text;
-}
-
-int Regsvr32(const std::wstring& module, bool unregister) {
-    return testsupport::RunProcess(std::wstring(L"regsvr32.exe /s ") + (unregister ? L"/u " : L"") + L"\"" + module +
-                                   L"\"");
-}
-
-std::optional<std::wstring> RegisteredServer(const CLSID& clsid) {
-    return testsupport::ReadString(HKEY_CLASSES_ROOT, L"CLSID\\" + ClsidText(clsid) + L"\\InprocServer32");
-}
-
 void ForgetClass(const CLSID& clsid) { RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + ClsidText(clsid)).c_str()); }
 
 std::string FileBytes(const std::wstring& path) {

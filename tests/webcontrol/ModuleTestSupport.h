@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/System.h"
 #include "tests/webcontrol/PropertyRecords.h"
 
 namespace webtest {
@@ -17,11 +18,10 @@ std::wstring NetruneModule();
 std::wstring RainModule();
 std::wstring SpyModule();
 const CLSID& RainClsid();
-std::wstring ClsidText(const CLSID& clsid);
+using testsupport::ClsidText;
+using testsupport::RegisteredServer;
+using testsupport::Regsvr32;
 
-int Regsvr32(const std::wstring& module, bool unregister = false);
-// The file registered as the class's in-process server.
-std::optional<std::wstring> RegisteredServer(const CLSID& clsid);
 // Removes the class key, however the class was registered.
 void ForgetClass(const CLSID& clsid);
 std::string FileBytes(const std::wstring& path);

@@ -29,22 +29,14 @@ std::wstring Word() {
     return std::wstring(word.begin(), word.end());
 }
 std::wstring ClassName() { return SuiteIdentity().className; }
-std::wstring ClsidText() {
-    wchar_t text[40];
-    StringFromGUID2(SuiteIdentity().clsid, text, 40);
-    return text;
-}
+std::wstring ClsidText() { return testsupport::ClsidText(SuiteIdentity().clsid); }
 bool IsStatic() { return SuiteModule() == contract::Module::Static; }
 // The ProgIDs' text: the Blazewick module puts the company word in front.
 std::wstring ProgIdText() { return (Word() == L"Blazewick" ? L"Tvk " : L"") + ClassName() + L" Class"; }
 
-int Regsvr32(const wchar_t* flags) {
-    return testsupport::RunProcess(std::wstring(L"regsvr32.exe ") + flags + L" \"" + ModulePath() + L"\"");
-}
-
 class EffectModule : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(0, Regsvr32(L"/s")); }
+    void SetUp() override { ASSERT_EQ(0, testsupport::Regsvr32(ModulePath())); }
 };
 
 TEST_F(EffectModule, RegistrationWritesProgIdsClassCategoryAndTypeLibrary) {
@@ -119,7 +111,7 @@ TEST_F(EffectModule, UnregisteringRemovesItsOwnKeysButNotTheCategoryOrOtherClass
     ASSERT_EQ(ERROR_SUCCESS,
               RegSetKeyValueW(HKEY_CLASSES_ROOT, (std::wstring(other) + L"\\Implemented Categories\\" + kCategory).c_str(),
                               nullptr, REG_SZ, L"", 2));
-    ASSERT_EQ(0, Regsvr32(L"/s /u"));
+    ASSERT_EQ(0, testsupport::Regsvr32(ModulePath(), true));
     EXPECT_EQ(L"Other", ReadString(HKEY_CLASSES_ROOT, other));
     RegDeleteTreeW(HKEY_CLASSES_ROOT, other);
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"CLSID\\" + ClsidText()));
@@ -128,7 +120,7 @@ TEST_F(EffectModule, UnregisteringRemovesItsOwnKeysButNotTheCategoryOrOtherClass
     EXPECT_EQ(L"Tvk Vivi Font Objects",
               ReadString(HKEY_CLASSES_ROOT, std::wstring(L"Component Categories\\") + kCategory, L"409"));
     // Leave the module registered for whatever runs next.
-    ASSERT_EQ(0, Regsvr32(L"/s"));
+    ASSERT_EQ(0, testsupport::Regsvr32(ModulePath()));
 }
 
 // The module loaded by path, as hosts load it to register it.

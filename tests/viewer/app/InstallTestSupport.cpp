@@ -17,25 +17,17 @@ const CLSID& StaticClsid() { return contract::Identity(contract::Module::Static)
 const CLSID& RainClsid() { return contract::Identity(contract::Module::Rain).clsid; }
 
 int Regsvr32(const std::string& module, bool unregister) {
-    return testsupport::RunProcess(winkit::ToWide(std::string("regsvr32.exe /s ") + (unregister ? "/u " : "") + "\"" +
-                                                  module + "\""));
-}
-
-std::string ClsidText(const CLSID& clsid) {
-    wchar_t text[40];
-    StringFromGUID2(clsid, text, 40);
-    return winkit::ToAnsi(text);
+    return testsupport::Regsvr32(winkit::ToWide(module), unregister);
 }
 
 std::optional<std::string> RegisteredServer(const CLSID& clsid) {
-    const auto server = testsupport::ReadString(
-        HKEY_CLASSES_ROOT, winkit::ToWide("CLSID\\" + ClsidText(clsid) + "\\InprocServer32"));
+    const auto server = testsupport::RegisteredServer(clsid);
     if (!server) return std::nullopt;
     return winkit::ToAnsi(*server);
 }
 
 std::string EffectEntry(const std::string& marker, const CLSID& clsid, const std::string& module) {
-    return marker + ClsidText(clsid) + std::string(1, '\0') + module;
+    return marker + winkit::ToAnsi(testsupport::ClsidText(clsid)) + std::string(1, '\0') + module;
 }
 
 void RegistryTest::SetUp() {

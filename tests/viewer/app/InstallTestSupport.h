@@ -24,12 +24,10 @@ std::string WindowsPath(const char* unixPath);
 const CLSID& StaticClsid();
 const CLSID& RainClsid();
 
-// regsvr32 (or with /u) on a module; its exit code.
+// testsupport's, for modules and servers named by ANSI paths.
 int Regsvr32(const std::string& module, bool unregister = false);
-// The file registered as the class's in-process server; none when the class has none.
 std::optional<std::string> RegisteredServer(const CLSID& clsid);
 
-std::string ClsidText(const CLSID& clsid);
 // An effect entry: the marker, the class as text, NUL, the module's bytes.
 std::string EffectEntry(const std::string& marker, const CLSID& clsid, const std::string& module);
 

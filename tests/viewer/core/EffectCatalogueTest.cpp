@@ -46,18 +46,15 @@ struct MessageRecorder {
 class EffectCatalogueTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        for (const char* module : kModules) ASSERT_EQ(0, Regsvr32(L"/s", module));
+        for (const char* module : kModules) ASSERT_EQ(0, testsupport::Regsvr32(testsupport::WindowsPath(module)));
     }
     static void TearDownTestSuite() {
-        for (const char* module : kModules) EXPECT_EQ(0, Regsvr32(L"/u /s", module));
+        for (const char* module : kModules)
+            EXPECT_EQ(0, testsupport::Regsvr32(testsupport::WindowsPath(module), true));
     }
 
 private:
     static constexpr const char* kModules[] = {STATIC_MODULE_PATH, RAIN_MODULE_PATH};
-    static int Regsvr32(const wchar_t* flags, const char* unixPath) {
-        const std::wstring module = testsupport::WindowsPath(unixPath);
-        return testsupport::RunProcess(std::wstring(L"regsvr32.exe ") + flags + L" \"" + module + L"\"");
-    }
 };
 
 bool Answers(IViviFont* effect, const CLSID& clsid) {
