@@ -11,9 +11,9 @@
 #include <fstream>
 
 #include "comkit/ModuleState.h"
+#include "tests/support/MessageBoxLog.h"
 #include "tests/webcontrol/LoopbackServer.h"
 #include "tests/webcontrol/ModuleTestSupport.h"
-#include "tests/webcontrol/NoticeLog.h"
 #include "tests/webcontrol/SpyLog.h"
 #include "tests/webcontrol/TestContainer.h"
 #include "tests/webcontrol/spy/SpyFont.h"
@@ -103,7 +103,7 @@ protected:
     const webtest::Bytes record_ = webtest::Record(3, 2, {0xAB, 0xCD, 0xEF});
     LoopbackServer server;
     webtest::SpyLog spy;
-    webtest::NoticeLog notices;
+    testsupport::MessageBoxLog notices;
     webtest::TestContainer container;
     comkit::ComPtr<IUnknown> control;
 
@@ -127,7 +127,7 @@ TEST_F(Download, AMissingModuleIsKeptRegisteredAtItsPathAndGivenThePagesSettings
     EXPECT_EQ(1, server.Requests("/glyphset/spy-good.df"));
     EXPECT_EQ(1, container.layoutRequests());
     EXPECT_EQ(0, PartialFiles());
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 TEST_F(Download, AMissingRainModuleIsShownWithThePagesSettings) {
@@ -146,7 +146,7 @@ TEST_F(Download, AMissingRainModuleIsShownWithThePagesSettings) {
     EXPECT_GT(webtest::WindowCount(control.get(), RGB(0, 0, 0)), webtest::kBackgroundShown);
     EXPECT_LT(webtest::WindowCount(control.get(), RGB(0, 0, 255)), webtest::kBackgroundAbsent)
         << "the settings keep the page's blue out";
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 // What every failed download leaves: the module already in the folder as it
@@ -160,15 +160,15 @@ TEST_P(FailedDownload, KeepsTheOldModuleAndRegistersNothing) {
     ASSERT_TRUE(WriteFileBytes(Target(L"spy-bad.df"), oldModule));
     server.Serve("/glyphset/spy-bad.df", Module(webtest::SpyModule()), GetParam());
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), server.Url("/glyphset/spy-bad.df")));
-    ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.notices.empty(); }, kDownloadTimeout));
+    ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.boxes.empty(); }, kDownloadTimeout));
     webtest::Pump(200);
     EXPECT_TRUE(oldModule == webtest::FileBytes(Target(L"spy-bad.df"))) << "the old module was replaced";
     EXPECT_EQ(0, PartialFiles());
     EXPECT_FALSE(webtest::RegisteredServer(spy::SpyFont::ClassId()));
     EXPECT_EQ(0, spy.Count("Created"));
     EXPECT_EQ(1, server.Requests("/glyphset/spy-bad.df"));
-    ASSERT_EQ(1u, notices.notices.size());
-    EXPECT_NE(std::wstring::npos, notices.notices[0].text.find(L"::CoCreateInstance()に失敗しました"));
+    ASSERT_EQ(1u, notices.boxes.size());
+    EXPECT_NE(std::wstring::npos, notices.boxes[0].text.find(L"::CoCreateInstance()に失敗しました"));
 }
 
 INSTANTIATE_TEST_SUITE_P(HttpErrorAndBodiesCutShort, FailedDownload,
@@ -185,7 +185,7 @@ TEST_F(Download, AnEndlessBodyAndARedirectLoopAreCutOffWithNothingKept) {
     server.Serve("/endless/spy.df", "", LoopbackServer::Reply::Endless);
     const auto started = std::filesystem::file_time_type::clock::now() - std::chrono::seconds(2);
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), server.Url("/endless/spy.df")));
-    ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.notices.empty(); }, kDownloadTimeout));
+    ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.boxes.empty(); }, kDownloadTimeout));
     EXPECT_TRUE(webtest::PumpUntil([&] { return server.Answered("/endless/spy.df") == 1; }, kDownloadTimeout))
         << "the connection was left open";
     EXPECT_FALSE(Exists(L"spy.df"));
@@ -198,14 +198,14 @@ TEST_F(Download, AnEndlessBodyAndARedirectLoopAreCutOffWithNothingKept) {
     int requestsAtFailure = 0;
     notices.whileShown = [&] { requestsAtFailure = loopRequests(); };
     ASSERT_EQ(S_OK, PutText(L"ViviFontCodeBase", server.Url("/loop/spy-loop.df")));
-    ASSERT_TRUE(webtest::PumpUntil([&] { return notices.notices.size() == 2; }, kDownloadTimeout));
+    ASSERT_TRUE(webtest::PumpUntil([&] { return notices.boxes.size() == 2; }, kDownloadTimeout));
     EXPECT_GT(requestsAtFailure, netrune::kMaxRedirects);
     EXPECT_LE(requestsAtFailure, netrune::kMaxRedirects + 2);
     webtest::Pump(200);
     EXPECT_FALSE(Exists(L"spy-loop.df"));
     EXPECT_EQ(0, PartialFiles());
 
-    EXPECT_EQ(2u, notices.notices.size());
+    EXPECT_EQ(2u, notices.boxes.size());
     EXPECT_EQ(0, spy.Count("Created"));
     EXPECT_FALSE(webtest::RegisteredServer(spy::SpyFont::ClassId()));
 }
@@ -217,7 +217,7 @@ TEST_F(Download, AsManyRedirectsAsTheBoundAllowsAreFollowed) {
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), server.Url("/hop/0.df")));
     ASSERT_TRUE(webtest::PumpUntil([&] { return spy.Count("Created") > 0; }, kDownloadTimeout));
     EXPECT_TRUE(Module(webtest::SpyModule()) == webtest::FileBytes(Target(L"0.df")));
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 // Names that are no plain file, and names whose module could not be loaded
@@ -227,10 +227,10 @@ TEST_F(Download, ACodeBaseThatNamesNoUsableFileFetchesNothing) {
     const std::vector<std::string> paths{"/glyphset/..", "/glyphset/../", "/glyphset/CON", "/glyphset/nul.df",
                                          "/glyphset/" + std::string(longName - 3, 'a') + ".df", "/glyphset/spy"};
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), server.Url(paths.front())));
-    EXPECT_EQ(1u, notices.notices.size()) << paths.front();
+    EXPECT_EQ(1u, notices.boxes.size()) << paths.front();
     for (std::size_t at = 1; at < paths.size(); ++at) {
         ASSERT_EQ(S_OK, PutText(L"ViviFontCodeBase", server.Url(paths[at])));
-        EXPECT_EQ(at + 1, notices.notices.size()) << paths[at];
+        EXPECT_EQ(at + 1, notices.boxes.size()) << paths[at];
     }
     webtest::Pump(300);
     EXPECT_EQ(0, server.TotalRequests());
@@ -241,10 +241,10 @@ TEST_F(Download, ACodeBaseThatNamesNoUsableFileFetchesNothing) {
 TEST_F(Download, AModuleThatNeverYieldsTheClassIsFetchedOnce) {
     server.Serve("/junk/spy-junk.df", "this is no module");
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), server.Url("/junk/spy-junk.df")));
-    ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.notices.empty(); }, kDownloadTimeout));
+    ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.boxes.empty(); }, kDownloadTimeout));
     webtest::Pump(500);
     EXPECT_EQ(1, server.Requests("/junk/spy-junk.df"));
-    EXPECT_EQ(1u, notices.notices.size());
+    EXPECT_EQ(1u, notices.boxes.size());
     EXPECT_FALSE(webtest::RegisteredServer(spy::SpyFont::ClassId()));
 }
 
@@ -258,13 +258,13 @@ TEST_F(Download, AFileAddressCompletesInsideTheCallThatStartsIt) {
         if (c == L'\\') c = L'/';
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), address));
     ASSERT_TRUE(webtest::PumpUntil([&] { return spy.Count("LoadProperty") > 0; }, kDownloadTimeout))
-        << (notices.notices.empty() ? "no notice" : winkit::ToAnsi(notices.notices[0].text, CP_UTF8)) << " "
+        << (notices.boxes.empty() ? "no notice" : winkit::ToAnsi(notices.boxes[0].text, CP_UTF8)) << " "
         << Exists(L"spy-file.df") << " " << PartialFiles();
     const auto registered = webtest::RegisteredServer(spy::SpyFont::ClassId());
     ASSERT_TRUE(registered);
     EXPECT_EQ(0, _wcsicmp(Target(L"spy-file.df").c_str(), registered->c_str()));
     EXPECT_EQ(1, spy.Count("Created"));
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
     DeleteFileW(source.c_str());
 }
 
@@ -279,7 +279,7 @@ TEST_F(Download, AControlGoneMidDownloadAbortsItAndHearsNothing) {
     EXPECT_EQ(0, PartialFiles());
     EXPECT_FALSE(Exists(L"spy-slow.df"));
     EXPECT_FALSE(webtest::RegisteredServer(spy::SpyFont::ClassId()));
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 // The message box of a completion runs a message loop, and the page may let
@@ -297,9 +297,9 @@ TEST_F(Download, AControlReleasedWhileItsCompletionShowsAMessageGoesAfterIt) {
         webtest::Pump(100);
     };
     ASSERT_EQ(S_OK, EmbedWith(L"{6A1D0C55-2E4B-4C1F-9D3A-5B6C7D8E9F01}", server.Url("/glyphset/spy-other.df")));
-    ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.notices.empty(); }, kDownloadTimeout));
+    ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.boxes.empty(); }, kDownloadTimeout));
     EXPECT_TRUE(heldThroughTheMessage) << "the control was freed while its completion ran";
-    EXPECT_EQ(1u, notices.notices.size());
+    EXPECT_EQ(1u, notices.boxes.size());
     EXPECT_EQ(0u, container.references());
 }
 
@@ -314,7 +314,7 @@ TEST_F(Download, ACodeBaseChangedMidDownloadIsFetchedKeptAndShown) {
     ASSERT_EQ(S_OK, PutText(L"ViviFontCodeBase", server.Url("/second/spy-second.df")));
     server.Release("/first/rain-first.df");
     ASSERT_TRUE(webtest::PumpUntil([&] { return spy.Count("Created") > 0; }, kDownloadTimeout))
-        << notices.notices.size() << " notices";
+        << notices.boxes.size() << " notices";
     EXPECT_TRUE(Module(webtest::RainModule()) == webtest::FileBytes(Target(L"rain-first.df")));
     EXPECT_TRUE(Module(webtest::SpyModule()) == webtest::FileBytes(Target(L"spy-second.df")));
     const auto registered = webtest::RegisteredServer(spy::SpyFont::ClassId());
@@ -326,7 +326,7 @@ TEST_F(Download, ACodeBaseChangedMidDownloadIsFetchedKeptAndShown) {
         << "the spy's rectangle is not shown";
     EXPECT_EQ(1, spy.Count("Created"));
     EXPECT_EQ(0, PartialFiles());
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 }  // namespace

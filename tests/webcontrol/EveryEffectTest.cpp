@@ -8,9 +8,9 @@
 #include <string>
 
 #include "contract/module_identity.h"
+#include "tests/support/MessageBoxLog.h"
 #include "tests/support/WinePath.h"
 #include "tests/webcontrol/ModuleTestSupport.h"
-#include "tests/webcontrol/NoticeLog.h"
 #include "tests/webcontrol/TestContainer.h"
 #include "webcontrol/Lettrix.h"
 
@@ -30,7 +30,7 @@ std::set<COLORREF> Colours(const webtest::WindowPixels& frame) {
 }
 
 TEST(EveryEffect, IsShownByTheControlWhenThePageNamesItsClass) {
-    webtest::NoticeLog notices;
+    testsupport::MessageBoxLog notices;
     int effects = 0;
     for (const contract::ModuleIdentity& identity : contract::AllModules()) {
         if (identity.clsid == contract::Identity(contract::Module::Static).clsid) continue;
@@ -54,8 +54,8 @@ TEST(EveryEffect, IsShownByTheControlWhenThePageNamesItsClass) {
         webtest::Unembed(control.get());
         control.reset();
         EXPECT_EQ(0u, container.references()) << identity.word;
-        EXPECT_TRUE(notices.notices.empty()) << identity.word;
-        notices.notices.clear();
+        EXPECT_TRUE(notices.boxes.empty()) << identity.word;
+        notices.boxes.clear();
         webtest::Regsvr32(module, true);
     }
     EXPECT_EQ(contract::AllModules().size() - 1, static_cast<std::size_t>(effects)) << "every module but Static";

@@ -4,8 +4,8 @@
 
 #include "comkit/ModuleState.h"
 #include "tests/support/FakeEffect.h"
+#include "tests/support/MessageBoxLog.h"
 #include "tests/webcontrol/LoopbackServer.h"
-#include "tests/webcontrol/NoticeLog.h"
 #include "tests/webcontrol/PropertyRecords.h"
 #include "tests/webcontrol/SpyLog.h"
 #include "tests/webcontrol/TestContainer.h"
@@ -59,7 +59,7 @@ protected:
 
     webtest::SpyLog spy;
     webtest::SpyClass spyClass;
-    webtest::NoticeLog notices;
+    testsupport::MessageBoxLog notices;
     comkit::ComPtr<IUnknown> control;
 
 private:
@@ -134,7 +134,7 @@ TEST_F(Lettrix, AppliesAPagesParamsInMapOrderWithTheSettingsRecordLast) {
     EXPECT_EQ("#2 SetParagraph", calls[6]);
     EXPECT_EQ("#2 LoadProperty size=6 version=2 data=" + testsupport::Hex(payload), calls[7]);
     EXPECT_EQ("text=雨の日 height=-24 face=" + Utf8(face) + " color=ffffff bk=000000", LastRun());
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 TEST_F(Lettrix, NeverHandsTheEffectARecordShorterThanItsSizeSays) {
@@ -173,30 +173,30 @@ TEST_F(Lettrix, TakesTheContainersAmbientColoursAndKeepsItsOwnWithoutThem) {
 
 TEST_F(Lettrix, ReportsABadClassTextWithinBoundsAndAFailedCreationWithItsCode) {
     ASSERT_EQ(S_OK, Put(L"ViviFontCLSID", L"not a class"));
-    ASSERT_EQ(1u, notices.notices.size());
-    EXPECT_EQ(L"指定されたCLSID(not a class)は不正です\n", notices.notices[0].text);
-    EXPECT_EQ(L"ViviFont Failed", notices.notices[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), notices.notices[0].type);
+    ASSERT_EQ(1u, notices.boxes.size());
+    EXPECT_EQ(L"指定されたCLSID(not a class)は不正です\n", notices.boxes[0].text);
+    EXPECT_EQ(L"ViviFont Failed", notices.boxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), notices.boxes[0].type);
 
     // The message is ANSI text of at most 127 bytes, cut between characters:
     // "指定されたCLSID(" takes 16 bytes, each "x" one and each "あ" two.
     const std::wstring prefix = L"指定されたCLSID(";
     ASSERT_EQ(S_OK, Put(L"ViviFontCLSID", std::wstring(5000, L'x').c_str()));
     ASSERT_EQ(S_OK, Put(L"ViviFontCLSID", std::wstring(5000, L'あ').c_str()));
-    ASSERT_EQ(3u, notices.notices.size());
-    EXPECT_EQ(prefix + std::wstring(111, L'x'), notices.notices[1].text);
-    EXPECT_EQ(prefix + std::wstring(55, L'あ'), notices.notices[2].text);
+    ASSERT_EQ(3u, notices.boxes.size());
+    EXPECT_EQ(prefix + std::wstring(111, L'x'), notices.boxes[1].text);
+    EXPECT_EQ(prefix + std::wstring(55, L'あ'), notices.boxes[2].text);
 
     // Without a code base a failed creation says nothing; with one that
     // cannot be downloaded it reports the failure.
     ASSERT_EQ(S_OK, Put(L"ViviFontCLSID", L"{12345678-0000-0000-0000-000000000000}"));
-    ASSERT_EQ(3u, notices.notices.size());
+    ASSERT_EQ(3u, notices.boxes.size());
     ASSERT_EQ(S_OK, Put(L"ViviFontCodeBase", L"http://127.0.0.1:9/glyphset/CON"));
-    ASSERT_EQ(4u, notices.notices.size());
+    ASSERT_EQ(4u, notices.boxes.size());
     EXPECT_EQ(L"指定されたViviフォント[CLSID:{12345678-0000-0000-0000-000000000000}]の\n"
               L"::CoCreateInstance()に失敗しました(SCODE=0x80040154)",
-              notices.notices[3].text);
-    EXPECT_EQ(L"ViviFont Failed", notices.notices[3].caption);
+              notices.boxes[3].text);
+    EXPECT_EQ(L"ViviFont Failed", notices.boxes[3].caption);
 }
 
 TEST_F(Lettrix, EveryClassPutMakesANewEffect) {
@@ -248,7 +248,7 @@ TEST_F(Lettrix, ZeroClassWithACodeBaseStartsNoDownload) {
     ASSERT_EQ(S_OK, Put(L"ViviFontCodeBase", server.Url("/glyphset/rain.df").c_str()));
     webtest::Pump(300);
     EXPECT_EQ(0, server.Requests("/glyphset/rain.df"));
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 }  // namespace

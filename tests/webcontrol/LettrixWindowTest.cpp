@@ -7,7 +7,7 @@
 #include "effectbase/EffectObject.h"
 #include "effects/Rain/RainFont.h"
 #include "tests/support/Canvas.h"
-#include "tests/webcontrol/NoticeLog.h"
+#include "tests/support/MessageBoxLog.h"
 #include "tests/webcontrol/SpyLog.h"
 #include "tests/webcontrol/TestContainer.h"
 #include "textrun/RunShared.h"
@@ -42,7 +42,7 @@ protected:
 
     webtest::SpyLog spy;
     webtest::SpyClass spyClass;
-    webtest::NoticeLog notices;
+    testsupport::MessageBoxLog notices;
     TestContainer container;
     comkit::ComPtr<IUnknown> control;
 };
@@ -107,7 +107,7 @@ TEST_F(InPlace, WithoutAnEffectTicksAndMouseChangeNothing) {
     SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 6));
     webtest::Pump(100);
     EXPECT_TRUE(spy.Lines().empty());
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 TEST_F(InPlace, DeactivationStopsTheTimerAndReactivationStartsANewOne) {
@@ -174,7 +174,7 @@ TEST_F(InPlace, ShowsARainRunSetThroughParams) {
     webtest::Unembed(control.get());
     control.reset();
     CoRevokeClassObject(cookie);
-    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_TRUE(notices.boxes.empty());
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include "tests/appkit/framework/ProbeApp.h"
 #include "tests/appkit/framework/ProbeIds.h"
 #include "tests/appkit/framework/ProbeTest.h"
+#include "tests/support/MessageBoxLog.h"
 #include "tests/support/System.h"
 #include "winkit/AnsiText.h"
-#include "winkit/MessageBoxes.h"
 
 namespace probe {
 namespace {
@@ -36,10 +36,9 @@ TEST_F(Startup, AFileThatCannotBeOpenedEndsTheProgramThroughExitInstance) {
     ScratchFile missing;
     ProbeApp app;
     app.commandLine = {appkit::CommandLineInfo::Command::FileOpen, missing.path()};
-    int boxes = 0;
-    winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest&) { return ++boxes, IDOK; });
+    testsupport::MessageBoxLog boxes;
     EXPECT_EQ(0, app.Main());
-    EXPECT_EQ(1, boxes);
+    EXPECT_EQ(1u, boxes.boxes.size());
     EXPECT_EQ(nullptr, app.MainFrame());
     EXPECT_EQ(nullptr, app.DocTemplate()->GetDocument());
     EXPECT_EQ(std::vector<std::string>{"exit after the document"}, Events());

@@ -6,8 +6,8 @@
 #include "appkit/framework/FrameworkIds.h"
 #include "tests/appkit/framework/ProbeApp.h"
 #include "tests/appkit/framework/ProbeTest.h"
+#include "tests/support/MessageBoxLog.h"
 #include "winkit/AnsiText.h"
-#include "winkit/MessageBoxes.h"
 
 namespace probe {
 namespace {
@@ -16,6 +16,7 @@ class DocumentView : public ProbeTest {
 protected:
     void SetUp() override {
         ProbeTest::SetUp();
+        shown.whileShown = [this] { eventsAtBox = Events(); };
         ASSERT_TRUE(app.InitInstance());
         app.Document().bytes = "kept";
         Events().clear();
@@ -32,13 +33,7 @@ protected:
 
     ProbeApp app;
     appkit::FileDialogRequest lastRequest;
-    std::vector<winkit::MessageBoxRequest> shown;
-    // Records every message box, and the events up to it, and answers OK.
-    winkit::ScopedMessageBoxAnswer boxes{[this](const winkit::MessageBoxRequest& request) {
-        shown.push_back(request);
-        eventsAtBox = Events();
-        return IDOK;
-    }};
+    testsupport::MessageBoxLog shown;
     std::vector<std::string> eventsAtBox;
 };
 
@@ -67,7 +62,7 @@ TEST_F(DocumentView, FileOpenLoadsTheChosenFileThroughSerializeAndUpdatesTheView
     EXPECT_EQ((std::vector<std::string>{"document emptied", "document serialized", "view updated"}), Events());
     EXPECT_EQ(0, lstrcmpiA(file.path().c_str(), app.Document().GetPathName().c_str()));
     EXPECT_EQ(file.path().substr(file.path().rfind('\\') + 1), app.Document().GetTitle());
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(shown.boxes.empty());
 }
 
 TEST_F(DocumentView, UpdateAllViewsPassesTheHintAndSkipsTheSender) {
@@ -83,14 +78,14 @@ TEST_F(DocumentView, AnEmptyFileOpensWithoutSerializeAndResetsTheView) {
     OpenThroughTheDialog(file.path());
     EXPECT_EQ((std::vector<std::string>{"document emptied", "view updated"}), Events());
     EXPECT_EQ(0, lstrcmpiA(file.path().c_str(), app.Document().GetPathName().c_str()));
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(shown.boxes.empty());
 }
 
 TEST_F(DocumentView, AMissingFileIsReportedAndTheDocumentKept) {
     ScratchFile missing;
     OpenThroughTheDialog(missing.path());
-    ASSERT_EQ(1u, shown.size());
-    EXPECT_EQ(winkit::ToWide(missing.path()) + L" が見つかりません。", shown[0].text);
+    ASSERT_EQ(1u, shown.boxes.size());
+    EXPECT_EQ(winkit::ToWide(missing.path()) + L" が見つかりません。", shown.boxes[0].text);
     EXPECT_EQ("kept", app.Document().bytes);
     EXPECT_TRUE(Events().empty());
     EXPECT_EQ("", app.Document().GetPathName());
@@ -99,8 +94,8 @@ TEST_F(DocumentView, AMissingFileIsReportedAndTheDocumentKept) {
 TEST_F(DocumentView, ADamagedFileIsReportedOnlyAfterTheViewsLetGoOfItsData) {
     ScratchFile file(std::string("\x05" "ab", 3));
     OpenThroughTheDialog(file.path());
-    ASSERT_EQ(1u, shown.size());
-    EXPECT_EQ(winkit::ToWide(file.path()) + L" の終わりを越えて読み込もうとしました。", shown[0].text);
+    ASSERT_EQ(1u, shown.boxes.size());
+    EXPECT_EQ(winkit::ToWide(file.path()) + L" の終わりを越えて読み込もうとしました。", shown.boxes[0].text);
     EXPECT_EQ((std::vector<std::string>{"document emptied", "document serialized", "document emptied", "view updated"}),
               eventsAtBox);
     EXPECT_EQ("", app.Document().bytes);

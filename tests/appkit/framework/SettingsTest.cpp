@@ -4,9 +4,9 @@
 #include "appkit/framework/FrameworkIds.h"
 #include "tests/appkit/framework/ProbeApp.h"
 #include "tests/appkit/framework/ProbeTest.h"
+#include "tests/support/MessageBoxLog.h"
 #include "tests/support/System.h"
 #include "winkit/AnsiText.h"
-#include "winkit/MessageBoxes.h"
 
 namespace probe {
 namespace {
@@ -108,10 +108,9 @@ TEST_F(RecentFiles, AFileThatCannotBeOpenedLeavesTheList) {
         Open(app, gone);
     }
     ASSERT_EQ(std::vector<std::string>{gone}, app.RecentFiles().Entries());
-    int boxes = 0;
-    winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest&) { return ++boxes, IDOK; });
+    testsupport::MessageBoxLog boxes;
     SendMessageA(app.MainWindow(), WM_COMMAND, APPKIT_ID_FILE_MRU_FIRST, 0);
-    EXPECT_EQ(1, boxes);
+    EXPECT_EQ(1u, boxes.boxes.size());
     EXPECT_TRUE(app.RecentFiles().Entries().empty());
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
 #include <vector>
 
@@ -9,9 +8,9 @@
 #include "tests/effects/common/FailingAllocation.h"
 #include "tests/effects/common/ProbeEffect.h"
 #include "tests/support/Canvas.h"
+#include "tests/support/MessageBoxLog.h"
 #include "tests/support/TestHost.h"
 #include "textrun/FontManager.h"
-#include "winkit/MessageBoxes.h"
 
 namespace {
 
@@ -34,37 +33,9 @@ TEST(PixelList, ListsTheNonzeroPixelsInAscendingOrder) {
     EXPECT_TRUE(list.Offsets().empty());
 }
 
-// Answers the effect's warning boxes, reading their text, once the host's
-// timer has ticked into the effect three times while the box is up, as a box's
-// own message loop would let it.
-class WarningWatch {
-public:
-    explicit WarningWatch(const std::atomic<int>& ticks) : ticks_(ticks) {}
-    int Boxes() const { return boxes_; }
-    std::wstring Text() const { return text_; }
-    std::wstring Caption() const { return caption_; }
-
-private:
-    int Answer(const winkit::MessageBoxRequest& box) {
-        ++boxes_;
-        text_ = box.text;
-        caption_ = box.caption;
-        const int seen = ticks_;
-        MSG msg;
-        while (ticks_ < seen + 3 && GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-        return IDOK;
-    }
-
-    const std::atomic<int>& ticks_;
-    int boxes_ = 0;
-    std::wstring text_;
-    std::wstring caption_;
-    winkit::ScopedMessageBoxAnswer answer_{[this](const winkit::MessageBoxRequest& box) { return Answer(box); }};
-};
-
 // What the host's timer found each time it reached the effect during a box.
 struct TickLog {
-    std::atomic<int> ticks{0};
+    int ticks = 0;
     int inactive = 0;
     int failed = 0;
     IViviFont* effect = nullptr;
@@ -90,15 +61,20 @@ TEST(PixelList, AFailureWarnsOncePerBuildAfterTheBuildIsComplete) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, Tick);
 
     {
-        WarningWatch watch(tickLog.ticks);
+        // A box's own message loop lets the host's timer tick into the
+        // effect; each box is answered once three ticks have reached it.
+        testsupport::MessageBoxLog boxes;
+        boxes.whileShown = [] {
+            const int seen = tickLog.ticks;
+            MSG msg;
+            while (tickLog.ticks < seen + 3 && GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+        };
         testalloc::FailNextNothrowArrays(1);
         effect->Activate();
-        EXPECT_EQ(1, watch.Boxes());
-        EXPECT_EQ(L"このフォントに十分なメモリーの確保ができませんでした。\n"
-                  L"フォントの動きは不完全になります。\n"
-                  L"一度スタティックフォントの戻すことをお勧めします。",
-                  watch.Text());
-        EXPECT_EQ(L"Emberquench!!", watch.Caption());
+        const std::wstring warning = L"このフォントに十分なメモリーの確保ができませんでした。\n"
+                                     L"フォントの動きは不完全になります。\n"
+                                     L"一度スタティックフォントの戻すことをお勧めします。";
+        EXPECT_EQ(std::vector<std::wstring>{warning}, boxes.Texts());
         EXPECT_GE(tickLog.ticks, 3);
         EXPECT_EQ(0, tickLog.inactive) << "ticks during the box find the effect built";
         EXPECT_EQ(0, tickLog.failed);
@@ -109,11 +85,12 @@ TEST(PixelList, AFailureWarnsOncePerBuildAfterTheBuildIsComplete) {
         EXPECT_EQ(S_OK, effect->DrawTextFace(canvas.dc(), {0, 0}));
 
         effect->ChangeParagraph();
-        EXPECT_EQ(1, watch.Boxes()) << "a build that gets its list shows nothing";
+        EXPECT_EQ(1u, boxes.boxes.size()) << "a build that gets its list shows nothing";
         EXPECT_TRUE(effect->Pixels().Exists());
         testalloc::FailNextNothrowArrays(1);
         effect->ChangeParagraph();
-        EXPECT_EQ(2, watch.Boxes());
+        EXPECT_EQ((std::vector<std::wstring>{warning, warning}), boxes.Texts());
+        for (const winkit::MessageBoxRequest& box : boxes.boxes) EXPECT_EQ(L"Emberquench!!", box.caption);
     }
     KillTimer(nullptr, timer);
 }

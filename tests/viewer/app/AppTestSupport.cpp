@@ -47,18 +47,6 @@ std::vector<std::uint8_t> RecordOf(model::Text& text) {
 
 std::string AsString(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-MessageLog::MessageLog(int answer)
-    : answer_([this, answer](const winkit::MessageBoxRequest& request) {
-          boxes.push_back({request.text, request.type});
-          return answer;
-      }) {}
-
-std::vector<std::wstring> MessageLog::Texts() const {
-    std::vector<std::wstring> texts;
-    for (const Box& box : boxes) texts.push_back(box.text);
-    return texts;
-}
-
 DialogAnswer::DialogAnswer(std::optional<std::string> path)
     : answer_([this, path](const appkit::FileDialogRequest& request) {
           requests.push_back(request);

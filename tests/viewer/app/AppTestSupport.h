@@ -20,13 +20,13 @@
 #include "appkit/framework/SingleDocTemplate.h"
 #include "contract/contract.h"
 #include "tests/support/FakeEffect.h"
+#include "tests/support/MessageBoxLog.h"
 #include "tests/support/ScratchFile.h"
 #include "tests/viewer/model/ModelTestSupport.h"
 #include "viewer/app/QuillonApp.h"
 #include "viewer/app/QuillonDoc.h"
 #include "viewer/app/QuillonView.h"
 #include "viewer/model/DefaultEffect.h"
-#include "winkit/MessageBoxes.h"
 
 namespace apptest {
 
@@ -43,22 +43,7 @@ std::string AsString(const std::vector<std::uint8_t>& bytes);
 using modeltest::Sjis;
 using modeltest::StaticSource;
 
-// Every message box of the scope, answered with `answer` and logged.
-class MessageLog {
-public:
-    explicit MessageLog(int answer = IDOK);
-    MessageLog(const MessageLog&) = delete;
-    MessageLog& operator=(const MessageLog&) = delete;
-    struct Box {
-        std::wstring text;
-        UINT type;
-    };
-    std::vector<Box> boxes;
-    std::vector<std::wstring> Texts() const;
-
-private:
-    winkit::ScopedMessageBoxAnswer answer_;
-};
+using MessageLog = testsupport::MessageBoxLog;
 
 // Every file dialog of the scope answered with `path` (none: cancelled), the requests logged.
 class DialogAnswer {

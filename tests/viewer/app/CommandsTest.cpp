@@ -49,7 +49,7 @@ protected:
 
     // Runs the command with the dialog answered by `file` and every box by `answer`.
     // The boxes shown.
-    std::vector<MessageLog::Box> Save(const ScratchFile& file, int answer = IDOK) {
+    std::vector<winkit::MessageBoxRequest> Save(const ScratchFile& file, int answer = IDOK) {
         MessageLog messages(answer);
         DialogAnswer dialog(file.path());
         Command(ID_SAVE_AS_TEXT);
@@ -74,7 +74,7 @@ TEST_F(SaveAsText, WithASelectionTheUserChoosesItTheWholeTextOrNothing) {
     // Made backwards: the later end first.
     Doc().Selection().Set({1, 2}, {3, 1});
     ScratchFile selection;
-    const std::vector<MessageLog::Box> asked = Save(selection, IDYES);
+    const std::vector<winkit::MessageBoxRequest> asked = Save(selection, IDYES);
     ASSERT_EQ(1u, asked.size());
     EXPECT_EQ(kOnlySelection, asked[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION), asked[0].type);

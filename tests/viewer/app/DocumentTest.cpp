@@ -103,12 +103,12 @@ TEST_F(Opening, TheViewKeepsPaintingWhileTheReadersMessageIsUp) {
     record.back() = 'X';  // the end marker differs
     ScratchFile file(record);
     int ticksDuringMessage = 0;
-    winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest&) {
+    MessageLog messages;
+    messages.whileShown = [&] {
         log->lines.clear();
         SendMessageA(ViewWindow(), WM_TIMER, app::CQuillonView::kAnimationTimer, 0);
         ticksDuringMessage = log->Count("UpdateTextFace");
-        return IDOK;
-    });
+    };
     EXPECT_TRUE(Open(file.path()));
     EXPECT_EQ(4, ticksDuringMessage);  // the shown text, whole
     EXPECT_EQ(2, Doc().GetText().LineCount());

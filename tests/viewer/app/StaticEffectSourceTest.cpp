@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "tests/support/MessageBoxLog.h"
 #include "viewer/app/StaticEffectSource.h"
 #include "viewer/model/Paragraph.h"
 #include "winkit/MessageBoxes.h"
@@ -29,11 +30,8 @@ private:
 };
 
 TEST(StaticEffectSource, MissingComponentsAreReportedOnceAndQuitTheProgram) {
-    std::vector<winkit::MessageBoxRequest> boxes;
-    winkit::ScopedMessageBoxAnswer answer([&boxes](const winkit::MessageBoxRequest& request) {
-        boxes.push_back(request);
-        return IDOK;
-    });
+    testsupport::MessageBoxLog shown;
+    const std::vector<winkit::MessageBoxRequest>& boxes = shown.boxes;
     UnavailableStatic source;
     model::SetDefaultEffectSource(&source);
     {

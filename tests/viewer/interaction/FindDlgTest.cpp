@@ -2,6 +2,7 @@
 // up and from the start with the not-found message, case folding, and the
 // history of ten in the settings, which it loads when it opens and saves
 // when it is closed.
+#include "tests/support/MessageBoxLog.h"
 #include "tests/viewer/interaction/InteractionTestSupport.h"
 #include "viewer/interaction/FindDlg.h"
 #include "viewer/interaction/FindDlgIds.h"
@@ -55,13 +56,9 @@ protected:
     void Check(int id) { ClickControl(dialog_, id); }
     // Types the text and presses Find; answers the message boxes shown.
     std::vector<winkit::MessageBoxRequest> Find(const std::string& text) {
-        std::vector<winkit::MessageBoxRequest> boxes;
-        winkit::ScopedMessageBoxAnswer answer([&](const winkit::MessageBoxRequest& box) {
-            boxes.push_back(box);
-            return IDOK;
-        });
+        testsupport::MessageBoxLog boxes;
         TypeAndFind(dialog_, text);
-        return boxes;
+        return boxes.boxes;
     }
     std::vector<std::string> ListEntries() const { return HistoryEntries(dialog_); }
     static interaction::RegistComboEntry StoredHistory() {
