@@ -11,7 +11,7 @@
 #include "bench/BenchRuns.h"
 #include "bench/ModuleObject.h"
 #include "bench/ModuleWords.h"
-#include "bench/ReadableTarget.h"
+#include "winkit/DibTarget.h"
 
 namespace bench {
 
@@ -78,8 +78,8 @@ Outcome RunCase(const LoadedModule& before, const LoadedModule& after, const CLS
     const SIZE area = runA.Area();
     const SIZE areaB = runB.Area();
     if (area.cx != areaB.cx || area.cy != areaB.cy) return {kFrames, false, false};
-    const ReadableTarget targetA(area.cx + 2 * kMargin, area.cy + 2 * kMargin, c.bits, kPaper);
-    const ReadableTarget targetB(area.cx + 2 * kMargin, area.cy + 2 * kMargin, c.bits, kPaper);
+    const winkit::DibTarget targetA(area.cx + 2 * kMargin, area.cy + 2 * kMargin, c.bits, kPaper);
+    const winkit::DibTarget targetB(area.cx + 2 * kMargin, area.cy + 2 * kMargin, c.bits, kPaper);
     if (!targetA || !targetB) return {0, false, true};
     const POINT at{kMargin, kMargin};
     for (int frame = 0; frame < kFrames; ++frame) {

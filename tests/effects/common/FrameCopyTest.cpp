@@ -5,7 +5,7 @@
 
 #include "effects/common/FrameCopy.h"
 #include "effects/common/Surfaces.h"
-#include "tests/support/DibTarget.h"
+#include "winkit/DibTarget.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ TEST(FrameCopy, StripsGiveThePixelsOfOneCopy) {
     PatternSurface source(kWidth, kHeight);
     ASSERT_NE(nullptr, source.surfaces.Context(0));
     for (const int bits : {8, 32}) {
-        testsupport::DibTarget whole(kWidth + 10, kHeight, bits, RGB(1, 2, 3));
-        testsupport::DibTarget strips(kWidth + 10, kHeight, bits, RGB(1, 2, 3));
+        winkit::DibTarget whole(kWidth + 10, kHeight, bits, RGB(1, 2, 3));
+        winkit::DibTarget strips(kWidth + 10, kHeight, bits, RGB(1, 2, 3));
         BitBlt(whole.dc(), 5, 1, kWidth, kHeight - kTop, source.surfaces.Context(0), 0, kTop, SRCCOPY);
         palette::CopyInStrips(strips.dc(), {5, 1}, kWidth, kHeight - kTop, source.surfaces.Context(0), kTop);
         const std::span<const BYTE> a = whole.Pixels(), b = strips.Pixels();
@@ -60,8 +60,8 @@ TEST(FrameCopy, AFillGivesThePixelsOfACopiedEntryZero) {
     std::memset(plane.pixels, 0, static_cast<size_t>(plane.stride) * plane.height);
     const COLORREF entry0 = RGB(source.colours[0].rgbRed, source.colours[0].rgbGreen, source.colours[0].rgbBlue);
     for (const int bits : {8, 32}) {
-        testsupport::DibTarget copied(kWidth + 10, kHeight + 4, bits, RGB(1, 2, 3));
-        testsupport::DibTarget filled(kWidth + 10, kHeight + 4, bits, RGB(1, 2, 3));
+        winkit::DibTarget copied(kWidth + 10, kHeight + 4, bits, RGB(1, 2, 3));
+        winkit::DibTarget filled(kWidth + 10, kHeight + 4, bits, RGB(1, 2, 3));
         BitBlt(copied.dc(), 5, 2, kWidth, kHeight, source.surfaces.Context(0), 0, 0, SRCCOPY);
         const winkit::Brush own(CreateSolidBrush(RGB(200, 10, 10)));
         const HGDIOBJ previous = SelectObject(filled.dc(), own.get());

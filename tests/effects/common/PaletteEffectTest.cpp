@@ -7,9 +7,9 @@
 #include "comkit/TaskMem.h"
 #include "tests/effects/common/ProbeEffect.h"
 #include "tests/support/Canvas.h"
-#include "tests/support/DibTarget.h"
 #include "tests/support/TestHost.h"
 #include "textrun/FontManager.h"
+#include "winkit/DibTarget.h"
 
 namespace {
 
@@ -150,8 +150,8 @@ TEST(Frame, RowsLeftAtEntryZeroShowAsTheirCopyWould) {
         HostedProbe copied(L"Tg", 30), filled(L"Tg", 30);
         filled.effect->declaresRows = true;
         const SIZE area = copied.Area();
-        testsupport::DibTarget a(area.cx + 12, area.cy + 12, bits, RGB(200, 20, 90));
-        testsupport::DibTarget b(area.cx + 12, area.cy + 12, bits, RGB(200, 20, 90));
+        winkit::DibTarget a(area.cx + 12, area.cy + 12, bits, RGB(200, 20, 90));
+        winkit::DibTarget b(area.cx + 12, area.cy + 12, bits, RGB(200, 20, 90));
         for (const BYTE level : {BYTE{200}, BYTE{0}, BYTE{37}}) {
             for (HostedProbe* probe : {&copied, &filled}) {
                 ProbeBlock block = probe->Saved();

@@ -1,6 +1,6 @@
-#include "bench/ReadableTarget.h"
+#include "winkit/DibTarget.h"
 
-namespace bench {
+namespace winkit {
 
 namespace {
 
@@ -45,20 +45,20 @@ std::size_t Bytes(int width, int height, int bits) {
 
 }  // namespace
 
-ReadableTarget::ReadableTarget(int width, int height, int bits, COLORREF paper)
+DibTarget::DibTarget(int width, int height, int bits, COLORREF paper)
     : size_(Bytes(width, height, bits)),
       dc_(nullptr),
       bitmap_(MakeSection(width, height, bits, &pixels_)),
       selection_(dc_.get(), bitmap_.get()) {
     if (!*this) return;
     const RECT all{0, 0, width, height};
-    const winkit::Brush brush(CreateSolidBrush(paper));
+    const Brush brush(CreateSolidBrush(paper));
     FillRect(dc_.get(), &all, brush.get());
 }
 
-std::span<const BYTE> ReadableTarget::Pixels() const {
+std::span<const BYTE> DibTarget::Pixels() const {
     GdiFlush();
     return {pixels_, size_};
 }
 
-}  // namespace bench
+}  // namespace winkit

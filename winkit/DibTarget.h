@@ -1,6 +1,7 @@
-// A frame target whose pixels can be read: a top-down DIB section of 8 bits
-// (with a colour cube and a grey ramp, so that colours map to the nearest
-// entry) or of 32 bits, selected into a memory context.
+// A drawing target whose pixels can be read back, for comparing frames: a
+// top-down DIB section of 8 bits (a colour cube and a grey ramp, so that
+// colours map to the nearest entry) or of 32 bits, selected into a memory
+// context.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +11,7 @@
 
 #include "winkit/GdiHandles.h"
 
-namespace testsupport {
+namespace winkit {
 
 class DibTarget {
 public:
@@ -18,19 +19,19 @@ public:
     DibTarget(int width, int height, int bits, COLORREF paper);
     DibTarget(const DibTarget&) = delete;
     DibTarget& operator=(const DibTarget&) = delete;
-    ~DibTarget();
 
-    explicit operator bool() const { return pixels_ != nullptr; }
+    explicit operator bool() const { return dc_ && pixels_ != nullptr; }
     HDC dc() const { return dc_.get(); }
     // Every byte of the picture, once pending drawing has reached it.
     std::span<const BYTE> Pixels() const;
 
 private:
-    winkit::MemoryDC dc_;
-    winkit::Bitmap bitmap_;
-    HGDIOBJ previous_ = nullptr;
+    // Set by the making of the bitmap, so declared before it.
     BYTE* pixels_ = nullptr;
-    std::size_t size_ = 0;
+    std::size_t size_;
+    MemoryDC dc_;
+    Bitmap bitmap_;
+    Selection selection_;
 };
 
-}  // namespace testsupport
+}  // namespace winkit
