@@ -52,20 +52,60 @@ bool NaughtyFont::WatchedKeysDiffer(const NaughtyBlock& record) const {
     return !palette::SameColour(record.head.keys[0], block.head.keys[0]);
 }
 
+void NaughtyFont::SurfacesBuilt() {
+    TakeCharacterPlaces();
+    const palette::SurfaceText& text = Text();
+    // Captured where the mouse lines the letters up: half the range up, the
+    // most room on every side.
+    references_.clear();
+    for (int i = 0; i < text.PlacedCount(); ++i) references_.push_back({text.Place(i), Lined().y});
+    stamps_.Reset(1, {text.Characters(), references_, Geometry().stride, Geometry().height,
+                      palette::GlyphReach(surfaceDC.get(), text.Font())});
+}
+
+void NaughtyFont::ReleaseTextBitmap() {
+    stamps_.Clear();
+    PaletteEffect::ReleaseTextBitmap();
+}
+
+POINT NaughtyFont::Lined() const { return {0, Geometry().height - Range(block.down) / 2}; }
+
 void NaughtyFont::Step() {
     const palette::Plane surface = Surface().Pixels(0);
     std::memset(surface.pixels, 0, static_cast<size_t>(surface.stride) * surface.height);
     const int across = Range(block.across);
     const int down = Range(block.down);
     const bool lined = Hovered();
+    const int baseline = Geometry().height;
     palette::CrtRandom& random = palette::ModuleRandom();
+    offsets_.clear();
+    for (int i = 0; i < Text().PlacedCount(); ++i) {
+        if (lined) {
+            offsets_.push_back({0, -(down / 2)});
+            continue;
+        }
+        const int dx = Jitter(random, across);
+        const int dy = Jitter(random, down) - down - 1;
+        offsets_.push_back({dx, dy});
+    }
+    const palette::TextCall call{Text().Font(), Entry(kTextEntry), TA_LEFT | TA_BOTTOM, Colours()};
+    if (!stamps_.Captured(0)) stamps_.Capture(0, call);
+    palette::Rows rows;
+    bool stamped = true;
+    for (int i = 0; i < static_cast<int>(offsets_.size()) && stamped; ++i) {
+        // Offsets from the capture's place: the run's font is upright.
+        const POINT moved{offsets_[i].x, baseline + offsets_[i].y - Lined().y};
+        stamped = stamps_.StampMoved(0, i, moved, surface, rows);
+    }
+    if (stamped) {
+        if (rows.bottom > rows.top) DrewRows({baseline - rows.bottom, baseline - 1 - rows.top});
+        else DrewRows({0, -1});
+        return;
+    }
+    // A letter without a stamp: the text calls draw them all.
+    std::memset(surface.pixels, 0, static_cast<size_t>(surface.stride) * surface.height);
     palette::TextPen(surfaceDC.get(), Text())
-        .DrawCharacters(Entry(kTextEntry), TA_LEFT | TA_BOTTOM, Geometry().height, [&](int) {
-            if (lined) return POINT{0, -(down / 2)};
-            const int dx = Jitter(random, across);
-            const int dy = Jitter(random, down) - down - 1;
-            return POINT{dx, dy};
-        });
+        .DrawCharacters(call.colour, call.alignment, baseline, [this](int i) { return offsets_[i]; });
     // The jumping letters leave rows of the margins at entry 0.
     DrewRows(palette::InkedRows(surface));
 }

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
+#include "effects/common/GlyphStamps.h"
 #include "effects/common/PaletteEffect.h"
 
 #pragma pack(push, 1)
@@ -36,6 +38,18 @@ protected:
     bool WatchedFieldsDiffer(const NaughtyBlock& record) const override;
     void TakeWatchedFields(const NaughtyBlock& record) override;
     bool WatchedKeysDiffer(const NaughtyBlock& record) const override;
-    void SurfacesBuilt() override { TakeCharacterPlaces(); }
+    void SurfacesBuilt() override;
+    void ReleaseTextBitmap() override;
     void Step() override;
+
+private:
+    // Where the mouse lines the letters up: their baseline's row in the
+    // surface's context.
+    POINT Lined() const;
+
+    // The letters as the run's font draws them, captured at the first frame
+    // and stamped from then on, each moved as it jumps.
+    palette::GlyphStamps stamps_;
+    std::vector<POINT> references_;
+    std::vector<POINT> offsets_;  // this frame's, one per letter
 };

@@ -95,7 +95,8 @@ void SpinnetMaxFont::SurfacesBuilt() {
     TakeCharacterPlaces();
     TakeReferences();
     const std::wstring& units = Text().Characters();
-    stamps_.Reset(fonts_.Count(), {units, references_, Geometry().stride, Geometry().height, GlyphReach()});
+    stamps_.Reset(fonts_.Count(), {units, references_, Geometry().stride, Geometry().height,
+                                   palette::GlyphReach(surfaceDC.get(), Text().Font())});
 }
 
 void SpinnetMaxFont::TakeReferences() {
@@ -104,16 +105,6 @@ void SpinnetMaxFont::TakeReferences() {
     const int half = text.PlacedCount() > 0 ? (text.Place(1) - text.Place(0)) >> 1 : 0;
     references_.clear();
     for (int i = 0; i < text.PlacedCount(); ++i) references_.push_back({text.Place(i) + half, Geometry().height});
-}
-
-// Every point of a letter's cell lies within its height and half its width
-// of the reference point, however it turns; the cell's widest letter and a
-// little more for ink outside the cell.
-int SpinnetMaxFont::GlyphReach() {
-    TEXTMETRICA metrics{};
-    const winkit::Selection font(surfaceDC.get(), Text().Font());
-    if (!GetTextMetricsA(surfaceDC.get(), &metrics)) return 0;
-    return metrics.tmHeight + metrics.tmMaxCharWidth + metrics.tmOverhang + 2;
 }
 
 void SpinnetMaxFont::ReleaseTextBitmap() {
@@ -136,7 +127,7 @@ void SpinnetMaxFont::Step() {
         stamps_.Capture(slot, Call(font));
         if (stamps_.AllStamped(slot)) fonts_.Release(slot);
     }
-    spinnet::Rows rows;
+    palette::Rows rows;
     bool stamped = true;
     for (int i = 0; i < static_cast<int>(references_.size()); ++i)
         stamped = stamps_.Stamp(slot, i, surface, rows) && stamped;
@@ -149,7 +140,7 @@ void SpinnetMaxFont::Step() {
     // ones again on the very pixels they set.
     const HFONT turned = fonts_.Font(slot);
     if (!turned) return;
-    const spinnet::TextCall call = Call(turned);
+    const palette::TextCall call = Call(turned);
     const POINT first = references_.front();
     const int half = first.x - Text().Place(0);
     palette::TextPen(surfaceDC.get(), Text(), turned)
@@ -157,6 +148,6 @@ void SpinnetMaxFont::Step() {
     DrewRows(palette::InkedRows(surface));
 }
 
-spinnet::TextCall SpinnetMaxFont::Call(HFONT turned) {
+palette::TextCall SpinnetMaxFont::Call(HFONT turned) {
     return {turned, Entry(kTextEntry), TA_CENTER | TA_BOTTOM, Colours()};
 }

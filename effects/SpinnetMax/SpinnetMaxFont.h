@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "effects/SpinnetMax/GlyphStamps.h"
 #include "effects/SpinnetMax/TurnedFonts.h"
+#include "effects/common/GlyphStamps.h"
 #include "effects/common/PaletteEffect.h"
 #include "effects/common/PhaseTable.h"
 
@@ -53,20 +53,18 @@ private:
     // The extent of "A" in the run's font: the hosts ask for the drawing area
     // on every tick, so it is measured once per change of the run.
     SIZE Letter();
-    // How far a turned letter may reach from its reference point.
-    int GlyphReach();
     // Each letter's reference point: it turns about the middle of its bottom edge.
     void TakeReferences();
     // How a turned font draws the letters: in the text's entry, about their
     // reference points.
-    spinnet::TextCall Call(HFONT turned);
+    palette::TextCall Call(HFONT turned);
 
     // Escapements in tenths of a degree, by phase.
     palette::PhaseTable<int> escapements_{};
     // The run's font turned to each escapement of the table.
     spinnet::TurnedFonts fonts_;
     // The letters as those fonts draw them, captured at the first frame of each escapement.
-    spinnet::GlyphStamps stamps_;
+    palette::GlyphStamps stamps_;
     std::vector<POINT> references_;
     std::optional<SIZE> letter_;
     LONG margin_ = 0;  // across, as the last drawing area measured it

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "effects/SpinnetMax/GlyphStamps.h"
+#include "effects/common/GlyphStamps.h"
 #include "effects/common/Surfaces.h"
 #include "tests/support/TestHost.h"
 
@@ -62,7 +62,7 @@ TEST(GlyphStamps, PutDownThePixelsOfTheirTextCalls) {
         }
     for (const int escapement : {0, 300, -300, 900, 2700, -1350}) {
         const winkit::Font font = Turned(escapement);
-        spinnet::GlyphStamps stamps;
+        palette::GlyphStamps stamps;
         stamps.Reset(1, {units, references, kWidth, kHeight, 100});
         ASSERT_TRUE(stamps.Capture(0, {font.get(), colour, kAlignment, pair.colours}));
         ASSERT_TRUE(stamps.Captured(0));
@@ -72,7 +72,7 @@ TEST(GlyphStamps, PutDownThePixelsOfTheirTextCalls) {
         SetTextColor(dc, colour);
         for (int i = 0; i < static_cast<int>(units.size()); ++i) {
             pair.Clear();
-            spinnet::Rows rows;
+            palette::Rows rows;
             ASSERT_TRUE(stamps.Stamp(0, i, pair.Stamped(), rows));
             TextOutW(dc, references[i].x, references[i].y, &units[i], 1);
             GdiFlush();
@@ -88,6 +88,42 @@ TEST(GlyphStamps, PutDownThePixelsOfTheirTextCalls) {
     }
 }
 
+// An upright font's stamps moved anywhere, past each edge too, put down the
+// pixels of the text call at the moved place; a glyph whose capture touched
+// an edge has no moved stamp.
+TEST(GlyphStamps, MovedStampsOfAnUprightFontPutDownThePixelsOfTheirMovedTextCalls) {
+    Pair pair;
+    ASSERT_TRUE(pair.built);
+    const COLORREF colour = RGB(250, 250, 40);
+    const UINT alignment = TA_LEFT | TA_BOTTOM;
+    const size_t bytes = static_cast<size_t>(kWidth) * kHeight;
+    const winkit::Font font = Turned(0);
+    std::vector<POINT> references;
+    for (size_t i = 0; i < kUnits.size(); ++i) references.push_back({static_cast<LONG>(10 + 12 * i), 45});
+    references.back() = {2, kHeight + 6};  // the bottom edge cuts its glyph
+    palette::GlyphStamps stamps;
+    stamps.Reset(1, {kUnits, references, kWidth, kHeight, 100});
+    ASSERT_TRUE(stamps.Capture(0, {font.get(), colour, alignment, pair.colours}));
+    const HDC dc = pair.surfaces.Context(0);
+    const winkit::Selection selected(dc, font.get());
+    SetTextAlign(dc, alignment);
+    SetTextColor(dc, colour);
+    for (int i = 0; i + 1 < static_cast<int>(kUnits.size()); ++i) {
+        for (const POINT offset : {POINT{0, 0}, POINT{-30, 0}, POINT{100, -7}, POINT{3, 20}, POINT{-5, -40}}) {
+            pair.Clear();
+            palette::Rows rows;
+            ASSERT_TRUE(stamps.StampMoved(0, i, offset, pair.Stamped(), rows));
+            TextOutW(dc, references[i].x + offset.x, references[i].y + offset.y, &kUnits[i], 1);
+            GdiFlush();
+            ASSERT_EQ(0, std::memcmp(pair.Called().pixels, pair.Stamped().pixels, bytes))
+                << "unit " << i << " moved " << offset.x << "," << offset.y;
+        }
+    }
+    palette::Rows rows;
+    EXPECT_FALSE(stamps.StampMoved(0, static_cast<int>(kUnits.size()) - 1, {5, -5}, pair.Stamped(), rows));
+    EXPECT_TRUE(stamps.Stamp(0, static_cast<int>(kUnits.size()) - 1, pair.Stamped(), rows)) << "where it was captured";
+}
+
 // Glyphs reaching past the parts of the scratch surface looked at leave ink
 // behind: none of that escapement's glyphs has a stamp. Where they do not,
 // a character without ink has a stamp that sets nothing.
@@ -96,12 +132,12 @@ TEST(GlyphStamps, GlyphsReachingPastWhatIsLookedAtLeaveTheirEscapementWithoutSta
     ASSERT_TRUE(pair.built);
     const winkit::Font font = Turned(0);
     const POINT references[] = {{40, 50}, {40, 50}, {80, 50}};
-    spinnet::GlyphStamps stamps;
+    palette::GlyphStamps stamps;
     stamps.Reset(2, {L"雨 A", references, kWidth, kHeight, 4});
     EXPECT_FALSE(stamps.Captured(1));
     ASSERT_TRUE(stamps.Capture(1, {font.get(), RGB(250, 250, 40), kAlignment, pair.colours}));
     EXPECT_FALSE(stamps.Captured(0));
-    spinnet::Rows rows;
+    palette::Rows rows;
     for (int i = 0; i < 3; ++i) EXPECT_FALSE(stamps.Stamp(1, i, pair.Stamped(), rows)) << i;
 
     stamps.Reset(1, {L" ", references, kWidth, kHeight, 4});

@@ -12,6 +12,10 @@
 // means a glyph reached further, and then none of that escapement's glyphs
 // has a stamp. Nor has a glyph whose pixels are not all one entry. The caller
 // draws a glyph without a stamp with its text call.
+//
+// An upright font's glyph is the same wherever it is drawn, but for what the
+// surface's edges cut off: such a glyph may be stamped moved, unless its
+// capture touched an edge.
 #pragma once
 
 #include <windows.h>
@@ -25,7 +29,7 @@
 #include "effects/common/Kernels.h"
 #include "effects/common/PaletteKeys.h"
 
-namespace spinnet {
+namespace palette {
 
 // How the text calls draw: the font, the text colour, the alignment, and
 // the surface's colours.
@@ -33,7 +37,7 @@ struct TextCall {
     HFONT font;
     COLORREF colour;
     UINT alignment;
-    const palette::ColourTable& colours;
+    const ColourTable& colours;
 };
 
 // Where the characters stand: the run's UTF-16 units, each unit's reference
@@ -54,6 +58,13 @@ struct Rows {
     void Add(int from, int to);
 };
 
+// How far a glyph of `font` may reach from its reference point, whatever
+// the alignment and escapement: every point of a letter's cell lies within
+// its height and half its width of the reference point, however it turns;
+// the cell's widest letter and a little more for ink outside the cell. 0
+// when the font cannot be measured on `dc`.
+int GlyphReach(HDC dc, HFONT font);
+
 class GlyphStamps {
 public:
     // Forgets every capture: `slots` escapements for the characters at `places`.
@@ -67,7 +78,11 @@ public:
     // Stamps character `index`, captured in `slot`, into the surface (rows
     // bottom up, as large as the places said) and adds the context rows it
     // reaches to `rows`. False, with nothing stamped, when it has no stamp.
-    bool Stamp(int slot, int index, const palette::Plane& surface, Rows& rows) const;
+    bool Stamp(int slot, int index, const Plane& surface, Rows& rows) const;
+    // The same, moved by `offset` (across, down) and cut at the surface's
+    // edges, for upright fonts. False, with nothing stamped, also when the
+    // capture touched an edge of the surface.
+    bool StampMoved(int slot, int index, POINT offset, const Plane& surface, Rows& rows) const;
     // Every character of a captured slot has a stamp: frames of that slot
     // make no text call.
     bool AllStamped(int slot) const;
@@ -85,6 +100,7 @@ private:
         std::int16_t bottom = 0;
         BYTE entry = 0;
         bool stamped = false;
+        bool atEdge = false;  // its capture touched an edge of the surface
     };
     // The part of the scratch surface a character's glyph may reach.
     struct Window {
@@ -93,7 +109,9 @@ private:
 
     Window WindowAbout(POINT reference) const;
     // Takes the glyph's spans from the scratch surface's window and clears it.
-    Glyph Scan(const palette::Plane& scratch, const Window& window);
+    Glyph Scan(const Plane& scratch, const Window& window);
+    // Puts a glyph's spans down moved by `offset`, within the surface.
+    void Put(const Glyph& glyph, POINT offset, const Plane& surface, Rows& rows) const;
 
     std::wstring units_;
     std::vector<POINT> references_;
@@ -105,4 +123,4 @@ private:
     std::vector<Span> spans_;
 };
 
-}  // namespace spinnet
+}  // namespace palette

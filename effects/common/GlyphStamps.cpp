@@ -1,4 +1,4 @@
-#include "effects/SpinnetMax/GlyphStamps.h"
+#include "effects/common/GlyphStamps.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include "effects/common/RowRange.h"
 #include "winkit/GdiHandles.h"
 
-namespace spinnet {
+namespace palette {
 
 namespace {
 // Spans keep their places in 16 bits.
@@ -19,6 +19,13 @@ struct ScratchInfo {
 
 int StrideOf(int width) { return (width + 3) & ~3; }
 }  // namespace
+
+int GlyphReach(HDC dc, HFONT font) {
+    TEXTMETRICA metrics{};
+    const winkit::Selection selected(dc, font);
+    if (!GetTextMetricsA(dc, &metrics)) return 0;
+    return metrics.tmHeight + metrics.tmMaxCharWidth + metrics.tmOverhang + 2;
+}
 
 void Rows::Add(int from, int to) {
     if (to <= from) return;
@@ -84,7 +91,7 @@ bool GlyphStamps::Capture(int slot, const TextCall& call) {
     SetTextAlign(dc.get(), call.alignment);
     SetBkMode(dc.get(), TRANSPARENT);
     SetTextColor(dc.get(), call.colour);
-    const palette::Plane plane{static_cast<BYTE*>(memory), StrideOf(width_), height_};
+    const Plane plane{static_cast<BYTE*>(memory), StrideOf(width_), height_};
     std::memset(plane.pixels, 0, static_cast<std::size_t>(plane.stride) * plane.height);
     Glyph* glyphs = glyphs_.data() + static_cast<std::size_t>(slot) * units_.size();
     const std::size_t firstSpan = spans_.size();
@@ -93,7 +100,7 @@ bool GlyphStamps::Capture(int slot, const TextCall& call) {
         GdiFlush();
         glyphs[i] = Scan(plane, WindowAbout(references_[i]));
     }
-    const palette::RowRange left = palette::InkedRows(plane);
+    const RowRange left = InkedRows(plane);
     if (left.last >= left.first) {
         std::fill(glyphs, glyphs + units_.size(), Glyph{});
         spans_.resize(firstSpan);
@@ -101,7 +108,7 @@ bool GlyphStamps::Capture(int slot, const TextCall& call) {
     return true;
 }
 
-GlyphStamps::Glyph GlyphStamps::Scan(const palette::Plane& scratch, const Window& window) {
+GlyphStamps::Glyph GlyphStamps::Scan(const Plane& scratch, const Window& window) {
     Glyph glyph;
     glyph.first = static_cast<std::uint32_t>(spans_.size());
     bool oneEntry = true;
@@ -120,6 +127,7 @@ GlyphStamps::Glyph GlyphStamps::Scan(const palette::Plane& scratch, const Window
             }
             spans_.push_back({static_cast<std::int16_t>(row), static_cast<std::int16_t>(start),
                               static_cast<std::int16_t>(x - start)});
+            glyph.atEdge = glyph.atEdge || row == 0 || row == height_ - 1 || start == 0 || x == width_;
             glyph.top = static_cast<std::int16_t>(glyph.count == 0 ? row : glyph.top);
             glyph.bottom = static_cast<std::int16_t>(row + 1);
             ++glyph.count;
@@ -134,15 +142,31 @@ GlyphStamps::Glyph GlyphStamps::Scan(const palette::Plane& scratch, const Window
     return glyph;
 }
 
-bool GlyphStamps::Stamp(int slot, int index, const palette::Plane& surface, Rows& rows) const {
+bool GlyphStamps::Stamp(int slot, int index, const Plane& surface, Rows& rows) const {
     const Glyph& glyph = glyphs_[static_cast<std::size_t>(slot) * units_.size() + index];
     if (!glyph.stamped) return false;
-    const Span* span = spans_.data() + glyph.first;
-    for (std::uint32_t s = 0; s < glyph.count; ++s, ++span)
-        std::memset(surface.pixels + static_cast<std::ptrdiff_t>(surface.height - 1 - span->row) * surface.stride + span->x,
-                    glyph.entry, span->length);
-    rows.Add(glyph.top, glyph.bottom);
+    Put(glyph, {0, 0}, surface, rows);
     return true;
+}
+
+bool GlyphStamps::StampMoved(int slot, int index, POINT offset, const Plane& surface, Rows& rows) const {
+    const Glyph& glyph = glyphs_[static_cast<std::size_t>(slot) * units_.size() + index];
+    if (!glyph.stamped || glyph.atEdge) return false;
+    Put(glyph, offset, surface, rows);
+    return true;
+}
+
+void GlyphStamps::Put(const Glyph& glyph, POINT offset, const Plane& surface, Rows& rows) const {
+    const Span* span = spans_.data() + glyph.first;
+    for (std::uint32_t s = 0; s < glyph.count; ++s, ++span) {
+        const int row = span->row + offset.y;
+        const int from = std::max<int>(span->x + offset.x, 0);
+        const int to = std::min<int>(span->x + span->length + offset.x, width_);
+        if (row < 0 || row >= height_ || to <= from) continue;
+        std::memset(surface.pixels + static_cast<std::ptrdiff_t>(height_ - 1 - row) * surface.stride + from,
+                    glyph.entry, to - from);
+        rows.Add(row, row + 1);
+    }
 }
 
 bool GlyphStamps::AllStamped(int slot) const {
@@ -152,4 +176,4 @@ bool GlyphStamps::AllStamped(int slot) const {
                        [](const Glyph& glyph) { return glyph.stamped; });
 }
 
-}  // namespace spinnet
+}  // namespace palette
