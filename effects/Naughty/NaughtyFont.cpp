@@ -59,6 +59,9 @@ void NaughtyFont::SurfacesBuilt() {
     // most room on every side.
     references_.clear();
     for (int i = 0; i < text.PlacedCount(); ++i) references_.push_back({text.Place(i), Lined().y});
+    // Only an upright glyph is the same wherever it is drawn.
+    LOGFONTW font{};
+    upright_ = GetObjectW(text.Font(), sizeof font, &font) && font.lfEscapement == 0 && font.lfOrientation == 0;
     stamps_.Reset(1, {text.Characters(), references_, Geometry().stride, Geometry().height,
                       palette::GlyphReach(surfaceDC.get(), text.Font())});
 }
@@ -89,11 +92,11 @@ void NaughtyFont::Step() {
         offsets_.push_back({dx, dy});
     }
     const palette::TextCall call{Text().Font(), Entry(kTextEntry), TA_LEFT | TA_BOTTOM, Colours()};
-    if (!stamps_.Captured(0)) stamps_.Capture(0, call);
+    if (upright_ && !stamps_.Captured(0)) stamps_.Capture(0, call);
     palette::Rows rows;
-    bool stamped = true;
+    bool stamped = upright_;
     for (int i = 0; i < static_cast<int>(offsets_.size()) && stamped; ++i) {
-        // Offsets from the capture's place: the run's font is upright.
+        // Offsets from the capture's place.
         const POINT moved{offsets_[i].x, baseline + offsets_[i].y - Lined().y};
         stamped = stamps_.StampMoved(0, i, moved, surface, rows);
     }

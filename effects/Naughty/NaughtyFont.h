@@ -52,4 +52,5 @@ private:
     palette::GlyphStamps stamps_;
     std::vector<POINT> references_;
     std::vector<POINT> offsets_;  // this frame's, one per letter
+    bool upright_ = false;  // the run's font: stamps serve it
 };
