@@ -93,7 +93,7 @@ void NaughtyFont::Step() {
     }
     const palette::TextCall call{Text().Font(), Entry(kTextEntry), TA_LEFT | TA_BOTTOM, Colours()};
     if (upright_ && !stamps_.Captured(0)) stamps_.Capture(0, call);
-    palette::Rows rows;
+    palette::RowRange rows;
     bool stamped = upright_;
     for (int i = 0; i < static_cast<int>(offsets_.size()) && stamped; ++i) {
         // Offsets from the capture's place.
@@ -101,8 +101,7 @@ void NaughtyFont::Step() {
         stamped = stamps_.StampMoved(0, i, moved, surface, rows);
     }
     if (stamped) {
-        if (rows.bottom > rows.top) DrewRows({baseline - rows.bottom, baseline - 1 - rows.top});
-        else DrewRows({0, -1});
+        DrewRows(rows);
         return;
     }
     // A letter without a stamp: the text calls draw them all.

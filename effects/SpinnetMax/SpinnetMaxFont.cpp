@@ -127,13 +127,12 @@ void SpinnetMaxFont::Step() {
         stamps_.Capture(slot, Call(font));
         if (stamps_.AllStamped(slot)) fonts_.Release(slot);
     }
-    palette::Rows rows;
+    palette::RowRange rows;
     bool stamped = true;
     for (int i = 0; i < static_cast<int>(references_.size()); ++i)
         stamped = stamps_.Stamp(slot, i, surface, rows) && stamped;
     if (stamped) {
-        const int height = Geometry().height;
-        if (rows.bottom > rows.top) DrewRows({height - rows.bottom, height - 1 - rows.top});
+        DrewRows(rows);
         return;
     }
     // A letter without a stamp: the text calls draw them all, the stamped

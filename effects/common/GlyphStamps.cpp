@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "effects/common/RowRange.h"
 #include "winkit/GdiHandles.h"
 
 namespace palette {
@@ -25,17 +24,6 @@ int GlyphReach(HDC dc, HFONT font) {
     const winkit::Selection selected(dc, font);
     if (!GetTextMetricsA(dc, &metrics)) return 0;
     return metrics.tmHeight + metrics.tmMaxCharWidth + metrics.tmOverhang + 2;
-}
-
-void Rows::Add(int from, int to) {
-    if (to <= from) return;
-    if (bottom <= top) {
-        top = from;
-        bottom = to;
-        return;
-    }
-    top = std::min(top, from);
-    bottom = std::max(bottom, to);
 }
 
 void GlyphStamps::Reset(int slots, const Places& places) {
@@ -142,30 +130,31 @@ GlyphStamps::Glyph GlyphStamps::Scan(const Plane& scratch, const Window& window)
     return glyph;
 }
 
-bool GlyphStamps::Stamp(int slot, int index, const Plane& surface, Rows& rows) const {
+bool GlyphStamps::Stamp(int slot, int index, const Plane& surface, RowRange& rows) const {
     const Glyph& glyph = glyphs_[static_cast<std::size_t>(slot) * units_.size() + index];
     if (!glyph.stamped) return false;
     Put(glyph, {0, 0}, surface, rows);
     return true;
 }
 
-bool GlyphStamps::StampMoved(int slot, int index, POINT offset, const Plane& surface, Rows& rows) const {
+bool GlyphStamps::StampMoved(int slot, int index, POINT offset, const Plane& surface, RowRange& rows) const {
     const Glyph& glyph = glyphs_[static_cast<std::size_t>(slot) * units_.size() + index];
     if (!glyph.stamped || glyph.atEdge) return false;
     Put(glyph, offset, surface, rows);
     return true;
 }
 
-void GlyphStamps::Put(const Glyph& glyph, POINT offset, const Plane& surface, Rows& rows) const {
+void GlyphStamps::Put(const Glyph& glyph, POINT offset, const Plane& surface, RowRange& rows) const {
     const Span* span = spans_.data() + glyph.first;
     for (std::uint32_t s = 0; s < glyph.count; ++s, ++span) {
         const int row = span->row + offset.y;
         const int from = std::max<int>(span->x + offset.x, 0);
         const int to = std::min<int>(span->x + span->length + offset.x, width_);
         if (row < 0 || row >= height_ || to <= from) continue;
-        std::memset(surface.pixels + static_cast<std::ptrdiff_t>(height_ - 1 - row) * surface.stride + from,
-                    glyph.entry, to - from);
-        rows.Add(row, row + 1);
+        const int memoryRow = height_ - 1 - row;
+        std::memset(surface.pixels + static_cast<std::ptrdiff_t>(memoryRow) * surface.stride + from, glyph.entry,
+                    to - from);
+        rows.Add(memoryRow);
     }
 }
 

@@ -28,6 +28,7 @@
 
 #include "effects/common/Kernels.h"
 #include "effects/common/PaletteKeys.h"
+#include "effects/common/RowRange.h"
 
 namespace palette {
 
@@ -51,13 +52,6 @@ struct Places {
     int reach;
 };
 
-// Context rows top .. bottom - 1 (none when bottom <= top).
-struct Rows {
-    int top = 0;
-    int bottom = 0;
-    void Add(int from, int to);
-};
-
 // How far a glyph of `font` may reach from its reference point, whatever
 // the alignment and escapement: every point of a letter's cell lies within
 // its height and half its width of the reference point, however it turns;
@@ -76,13 +70,13 @@ public:
     // scratch surface could not be made; the slot then stays uncaptured.
     bool Capture(int slot, const TextCall& call);
     // Stamps character `index`, captured in `slot`, into the surface (rows
-    // bottom up, as large as the places said) and adds the context rows it
-    // reaches to `rows`. False, with nothing stamped, when it has no stamp.
-    bool Stamp(int slot, int index, const Plane& surface, Rows& rows) const;
+    // bottom up, as large as the places said) and adds the rows it reaches,
+    // in memory order, to `rows`. False, with nothing stamped, when it has no stamp.
+    bool Stamp(int slot, int index, const Plane& surface, RowRange& rows) const;
     // The same, moved by `offset` (across, down) and cut at the surface's
     // edges, for upright fonts. False, with nothing stamped, also when the
     // capture touched an edge of the surface.
-    bool StampMoved(int slot, int index, POINT offset, const Plane& surface, Rows& rows) const;
+    bool StampMoved(int slot, int index, POINT offset, const Plane& surface, RowRange& rows) const;
     // Every character of a captured slot has a stamp: frames of that slot
     // make no text call.
     bool AllStamped(int slot) const;
@@ -111,7 +105,7 @@ private:
     // Takes the glyph's spans from the scratch surface's window and clears it.
     Glyph Scan(const Plane& scratch, const Window& window);
     // Puts a glyph's spans down moved by `offset`, within the surface.
-    void Put(const Glyph& glyph, POINT offset, const Plane& surface, Rows& rows) const;
+    void Put(const Glyph& glyph, POINT offset, const Plane& surface, RowRange& rows) const;
 
     std::wstring units_;
     std::vector<POINT> references_;

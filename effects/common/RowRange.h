@@ -11,6 +11,16 @@ namespace palette {
 struct RowRange {
     int first = 0;
     int last = -1;
+
+    // Widens the range to take `row`.
+    void Add(int row) {
+        if (last < first) {
+            first = last = row;
+            return;
+        }
+        if (row < first) first = row;
+        if (row > last) last = row;
+    }
 };
 
 // The lowest and the highest row of the plane with a pixel other than 0

@@ -72,16 +72,16 @@ TEST(GlyphStamps, PutDownThePixelsOfTheirTextCalls) {
         SetTextColor(dc, colour);
         for (int i = 0; i < static_cast<int>(units.size()); ++i) {
             pair.Clear();
-            palette::Rows rows;
+            palette::RowRange rows;
             ASSERT_TRUE(stamps.Stamp(0, i, pair.Stamped(), rows));
             TextOutW(dc, references[i].x, references[i].y, &units[i], 1);
             GdiFlush();
             ASSERT_EQ(0, std::memcmp(pair.Called().pixels, pair.Stamped().pixels, bytes))
                 << "escapement " << escapement << " at " << references[i].x << "," << references[i].y;
             for (int row = 0; row < kHeight; ++row) {
-                const BYTE* pixels = pair.Stamped().pixels + static_cast<size_t>(kHeight - 1 - row) * kWidth;
+                const BYTE* pixels = pair.Stamped().pixels + static_cast<size_t>(row) * kWidth;
                 if (std::any_of(pixels, pixels + kWidth, [](BYTE p) { return p != 0; })) {
-                    ASSERT_TRUE(row >= rows.top && row < rows.bottom) << "row " << row << " reported";
+                    ASSERT_TRUE(row >= rows.first && row <= rows.last) << "row " << row << " reported";
                 }
             }
         }
@@ -111,7 +111,7 @@ TEST(GlyphStamps, MovedStampsOfAnUprightFontPutDownThePixelsOfTheirMovedTextCall
     for (int i = 0; i + 1 < static_cast<int>(kUnits.size()); ++i) {
         for (const POINT offset : {POINT{0, 0}, POINT{-30, 0}, POINT{100, -7}, POINT{3, 20}, POINT{-5, -40}}) {
             pair.Clear();
-            palette::Rows rows;
+            palette::RowRange rows;
             ASSERT_TRUE(stamps.StampMoved(0, i, offset, pair.Stamped(), rows));
             TextOutW(dc, references[i].x + offset.x, references[i].y + offset.y, &kUnits[i], 1);
             GdiFlush();
@@ -119,7 +119,7 @@ TEST(GlyphStamps, MovedStampsOfAnUprightFontPutDownThePixelsOfTheirMovedTextCall
                 << "unit " << i << " moved " << offset.x << "," << offset.y;
         }
     }
-    palette::Rows rows;
+    palette::RowRange rows;
     EXPECT_FALSE(stamps.StampMoved(0, static_cast<int>(kUnits.size()) - 1, {5, -5}, pair.Stamped(), rows));
     EXPECT_TRUE(stamps.Stamp(0, static_cast<int>(kUnits.size()) - 1, pair.Stamped(), rows)) << "where it was captured";
 }
@@ -137,13 +137,13 @@ TEST(GlyphStamps, GlyphsReachingPastWhatIsLookedAtLeaveTheirEscapementWithoutSta
     EXPECT_FALSE(stamps.Captured(1));
     ASSERT_TRUE(stamps.Capture(1, {font.get(), RGB(250, 250, 40), kAlignment, pair.colours}));
     EXPECT_FALSE(stamps.Captured(0));
-    palette::Rows rows;
+    palette::RowRange rows;
     for (int i = 0; i < 3; ++i) EXPECT_FALSE(stamps.Stamp(1, i, pair.Stamped(), rows)) << i;
 
     stamps.Reset(1, {L" ", references, kWidth, kHeight, 4});
     ASSERT_TRUE(stamps.Capture(0, {font.get(), RGB(250, 250, 40), kAlignment, pair.colours}));
     EXPECT_TRUE(stamps.Stamp(0, 0, pair.Stamped(), rows));
-    EXPECT_GE(rows.top, rows.bottom) << "no rows";
+    EXPECT_LT(rows.last, rows.first) << "no rows";
     const palette::Plane stamped = pair.Stamped();
     EXPECT_TRUE(std::all_of(stamped.pixels, stamped.pixels + kWidth * kHeight, [](BYTE p) { return p == 0; }));
 }
