@@ -29,6 +29,7 @@ using TextColour = DcSetting<COLORREF, SetTextColor>;
 using BackgroundColour = DcSetting<COLORREF, SetBkColor>;
 using BackgroundMode = DcSetting<int, SetBkMode>;
 using TextAlignment = DcSetting<UINT, SetTextAlign>;
+using BrushColour = DcSetting<COLORREF, SetDCBrushColor>;
 
 // The viewport origin moved by an offset for the scope.
 class ViewportOffset {

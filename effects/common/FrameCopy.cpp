@@ -1,5 +1,6 @@
 #include "effects/common/FrameCopy.h"
 
+#include "winkit/DcState.h"
 #include "winkit/GdiHandles.h"
 
 namespace palette {
@@ -15,9 +16,8 @@ void FillAsCopied(HDC target, POINT at, int width, int rows, COLORREF colour) {
     const COLORREF nearest = GetNearestColor(target, colour);
     // The context's own brush: nothing is made per frame.
     const winkit::Selection brush(target, GetStockObject(DC_BRUSH));
-    const COLORREF previous = SetDCBrushColor(target, nearest == CLR_INVALID ? colour : nearest);
+    const winkit::BrushColour painted(target, nearest == CLR_INVALID ? colour : nearest);
     PatBlt(target, at.x, at.y, width, rows, PATCOPY);
-    SetDCBrushColor(target, previous);
 }
 
 }  // namespace palette
