@@ -1,8 +1,8 @@
 #include "effects/common/GlyphStamps.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "effects/common/ScratchSurface.h"
 #include "winkit/GdiHandles.h"
 
 namespace palette {
@@ -10,13 +10,6 @@ namespace palette {
 namespace {
 // Spans keep their places in 16 bits.
 constexpr int kLargestSide = 32767;
-
-struct ScratchInfo {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-};
-
-int StrideOf(int width) { return (width + 3) & ~3; }
 }  // namespace
 
 int GlyphReach(HDC dc, HFONT font) {
@@ -48,7 +41,7 @@ void GlyphStamps::Clear() {
     spans_.clear();
 }
 
-GlyphStamps::Window GlyphStamps::WindowAbout(POINT reference) const {
+InkWindow GlyphStamps::WindowAbout(POINT reference) const {
     return {std::max<int>(reference.x - reach_, 0), std::max<int>(reference.y - reach_, 0),
             std::min<int>(reference.x + reach_ + 1, width_), std::min<int>(reference.y + reach_ + 1, height_)};
 }
@@ -58,33 +51,20 @@ bool GlyphStamps::Capture(int slot, const TextCall& call) {
     captured_[slot] = true;
     // Too large to keep in spans: every glyph of the slot keeps its text call.
     if (width_ <= 0 || height_ <= 0 || width_ > kLargestSide || height_ > kLargestSide || reach_ <= 0) return true;
-    ScratchInfo info{};
-    info.header.biSize = sizeof info.header;
-    info.header.biWidth = width_;
-    info.header.biHeight = height_;  // bottom up, as the surfaces
-    info.header.biPlanes = 1;
-    info.header.biBitCount = 8;
-    info.header.biCompression = BI_RGB;
-    std::copy(call.colours.begin(), call.colours.end(), info.colours);
-    void* memory = nullptr;
-    const winkit::Bitmap scratch(
-        CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, &memory, nullptr, 0));
-    const winkit::MemoryDC dc(nullptr);
-    if (!scratch || !memory || !dc) {
+    const ScratchSurface scratch(width_, height_, call.colours);
+    if (!scratch) {
         captured_[slot] = false;
         return false;
     }
-    const winkit::Selection surface(dc.get(), scratch.get());
-    const winkit::Selection font(dc.get(), call.font);
-    SetTextAlign(dc.get(), call.alignment);
-    SetBkMode(dc.get(), TRANSPARENT);
-    SetTextColor(dc.get(), call.colour);
-    const Plane plane{static_cast<BYTE*>(memory), StrideOf(width_), height_};
-    std::memset(plane.pixels, 0, static_cast<std::size_t>(plane.stride) * plane.height);
+    const HDC dc = scratch.Context();
+    const winkit::Selection font(dc, call.font);
+    SetTextAlign(dc, call.alignment);
+    SetTextColor(dc, call.colour);
+    const Plane& plane = scratch.Pixels();
     Glyph* glyphs = glyphs_.data() + static_cast<std::size_t>(slot) * units_.size();
     const std::size_t firstSpan = spans_.size();
     for (std::size_t i = 0; i < units_.size(); ++i) {
-        TextOutW(dc.get(), references_[i].x, references_[i].y, &units_[i], 1);
+        TextOutW(dc, references_[i].x, references_[i].y, &units_[i], 1);
         GdiFlush();
         glyphs[i] = Scan(plane, WindowAbout(references_[i]));
     }
@@ -96,37 +76,18 @@ bool GlyphStamps::Capture(int slot, const TextCall& call) {
     return true;
 }
 
-GlyphStamps::Glyph GlyphStamps::Scan(const Plane& scratch, const Window& window) {
+GlyphStamps::Glyph GlyphStamps::Scan(const Plane& scratch, const InkWindow& window) {
     Glyph glyph;
     glyph.first = static_cast<std::uint32_t>(spans_.size());
-    bool oneEntry = true;
-    for (int row = window.top; row < window.bottom; ++row) {
-        BYTE* pixels = scratch.pixels + static_cast<std::ptrdiff_t>(height_ - 1 - row) * scratch.stride;
-        for (int x = window.left; x < window.right;) {
-            if (!pixels[x]) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            if (glyph.count == 0) glyph.entry = pixels[x];
-            while (x < window.right && pixels[x]) {
-                oneEntry = oneEntry && pixels[x] == glyph.entry;
-                ++x;
-            }
-            spans_.push_back({static_cast<std::int16_t>(row), static_cast<std::int16_t>(start),
-                              static_cast<std::int16_t>(x - start)});
-            glyph.atEdge = glyph.atEdge || row == 0 || row == height_ - 1 || start == 0 || x == width_;
-            glyph.top = static_cast<std::int16_t>(glyph.count == 0 ? row : glyph.top);
-            glyph.bottom = static_cast<std::int16_t>(row + 1);
-            ++glyph.count;
-        }
-        std::memset(pixels + window.left, 0, window.right - window.left);
-    }
-    glyph.stamped = oneEntry;
+    const InkFound found = ScanInk(scratch, width_, window, {0, 0}, spans_);
+    glyph.stamped = found.oneEntry;
     if (!glyph.stamped) {
         spans_.resize(glyph.first);
-        glyph.count = 0;
+        return glyph;
     }
+    glyph.count = found.count;
+    glyph.entry = found.entry;
+    glyph.atEdge = found.atEdge;
     return glyph;
 }
 
@@ -145,17 +106,7 @@ bool GlyphStamps::StampMoved(int slot, int index, POINT offset, const Plane& sur
 }
 
 void GlyphStamps::Put(const Glyph& glyph, POINT offset, const Plane& surface, RowRange& rows) const {
-    const Span* span = spans_.data() + glyph.first;
-    for (std::uint32_t s = 0; s < glyph.count; ++s, ++span) {
-        const int row = span->row + offset.y;
-        const int from = std::max<int>(span->x + offset.x, 0);
-        const int to = std::min<int>(span->x + span->length + offset.x, width_);
-        if (row < 0 || row >= height_ || to <= from) continue;
-        const int memoryRow = height_ - 1 - row;
-        std::memset(surface.pixels + static_cast<std::ptrdiff_t>(memoryRow) * surface.stride + from, glyph.entry,
-                    to - from);
-        rows.Add(memoryRow);
-    }
+    PutInk({spans_.data() + glyph.first, glyph.count}, glyph.entry, offset, surface, width_, rows);
 }
 
 bool GlyphStamps::AllStamped(int slot) const {

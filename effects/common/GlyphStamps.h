@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "effects/common/InkSpans.h"
 #include "effects/common/Kernels.h"
 #include "effects/common/PaletteKeys.h"
 #include "effects/common/RowRange.h"
@@ -82,28 +83,17 @@ public:
     bool AllStamped(int slot) const;
 
 private:
-    struct Span {
-        std::int16_t row;  // context row
-        std::int16_t x;
-        std::int16_t length;
-    };
     struct Glyph {
         std::uint32_t first = 0;  // into spans_
         std::uint32_t count = 0;
-        std::int16_t top = 0;     // the context rows its spans reach: top .. bottom - 1
-        std::int16_t bottom = 0;
         BYTE entry = 0;
         bool stamped = false;
         bool atEdge = false;  // its capture touched an edge of the surface
     };
     // The part of the scratch surface a character's glyph may reach.
-    struct Window {
-        int left, top, right, bottom;  // context pixels, right and bottom excluded
-    };
-
-    Window WindowAbout(POINT reference) const;
+    InkWindow WindowAbout(POINT reference) const;
     // Takes the glyph's spans from the scratch surface's window and clears it.
-    Glyph Scan(const Plane& scratch, const Window& window);
+    Glyph Scan(const Plane& scratch, const InkWindow& window);
     // Puts a glyph's spans down moved by `offset`, within the surface.
     void Put(const Glyph& glyph, POINT offset, const Plane& surface, RowRange& rows) const;
 
@@ -114,7 +104,7 @@ private:
     int reach_ = 0;
     std::vector<bool> captured_;  // per slot
     std::vector<Glyph> glyphs_;   // slot by slot, character by character
-    std::vector<Span> spans_;
+    std::vector<InkSpan> spans_;
 };
 
 }  // namespace palette

@@ -51,9 +51,17 @@ void RisingBlocks(BYTE* p, Offset s, Offset h, BYTE cooling, BYTE floor, Offset 
 
 void GlowBlocks(BYTE* p, Offset s, Offset h, BYTE decay) {
     const __m64 minus = Splat(decay);
-    for (Offset n = s * h - 2 * s - 10; n >= kBlock; n -= kBlock) {
+    Offset n = s * h - 2 * s - 10;
+    if (n < kBlock) return;
+    // A block's right-hand neighbours end in the first pixel the block before
+    // it wrote. Reading them back would straddle that write, which stalls the
+    // load until the store retires; the written block is still at hand.
+    __m64 written = _mm_cvtsi32_si64(p[n + s + 1 + kBlock]);
+    for (; n >= kBlock; n -= kBlock) {
         const Offset q = n + s + 1;
-        Store(p + q, _mm_subs_pu8(Average(Load(p + q + s), Load(p + q - s), Load(p + q - 1), Load(p + q + 1)), minus));
+        const __m64 right = _mm_or_si64(_mm_srli_si64(Load(p + q), 8), _mm_slli_si64(written, 56));
+        written = _mm_subs_pu8(Average(Load(p + q + s), Load(p + q - s), Load(p + q - 1), right), minus);
+        Store(p + q, written);
     }
     _mm_empty();
 }

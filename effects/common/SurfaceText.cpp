@@ -10,6 +10,7 @@ void SurfaceText::Take(const effectbase::TextExtent& run) {
     // Sized by the converter, without a terminator: TextOutA gets the byte length.
     bytes_ = winkit::ToAnsi(characters_);
     places_.clear();
+    stamp_.Clear();
 }
 
 void SurfaceText::TakePlaces(IViviFont& effect) {
@@ -22,9 +23,10 @@ void SurfaceText::Clear() {
     bytes_.clear();
     characters_.clear();
     places_.clear();
+    stamp_.Clear();
 }
 
-TextPen::TextPen(HDC dc, const SurfaceText& text) : TextPen(dc, text, text.Font()) {}
+TextPen::TextPen(HDC dc, const SurfaceText& text) : TextPen(dc, text, text.Font()) { stamp_ = &text.Stamp(); }
 
 TextPen::TextPen(HDC dc, const SurfaceText& text, HFONT font) : dc_(dc), text_(text), font_(dc, font) {}
 
@@ -32,6 +34,7 @@ void TextPen::Draw(COLORREF colour, int baseline, int x) const {
     const std::string& bytes = text_.Bytes();
     if (bytes.empty()) return;
     SetTextColor(dc_, colour);
+    if (stamp_ && stamp_->Draw(dc_, bytes, colour, {x, baseline})) return;
     TextOutA(dc_, x, baseline, bytes.data(), static_cast<int>(bytes.size()));
     // GDI may batch; the kernels read the bits right after.
     GdiFlush();

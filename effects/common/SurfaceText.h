@@ -11,6 +11,7 @@
 
 #include "contract/contract.h"
 #include "effectbase/TextExtent.h"
+#include "effects/common/TextStamp.h"
 #include "winkit/DcState.h"
 #include "winkit/GdiHandles.h"
 
@@ -31,25 +32,30 @@ public:
     int PlacedCount() const { return places_.empty() ? 0 : static_cast<int>(places_.size()) - 1; }
     // i in 0 .. PlacedCount().
     int Place(int i) const { return places_[i]; }
+    // The text as drawn in the run's font, kept from its first drawing on.
+    TextStamp& Stamp() const { return stamp_; }
 
 private:
     HFONT font_ = nullptr;
     std::string bytes_;
     std::wstring characters_;
     std::vector<int> places_;
+    mutable TextStamp stamp_;
 };
 
 // The run's font selected into a surface context for a frame's drawing; the
 // previous font goes back at scope end.
 class TextPen {
 public:
+    // In the run's font: the whole text is stamped where it can be.
     TextPen(HDC dc, const SurfaceText& text);
-    // With a font of the class's own (the caller keeps it alive).
+    // With a font of the class's own (the caller keeps it alive): text calls.
     TextPen(HDC dc, const SurfaceText& text, HFONT font);
 
     // Draws the text from column `x` with its bottom on `baseline` (the
-    // context is bottom-aligned) in the colour of a palette entry; the
-    // surface's bits are up to date when it returns.
+    // context is bottom-aligned) in the colour of a palette entry, leaving
+    // that colour the context's text colour; the surface's bits are up to
+    // date when it returns.
     void Draw(COLORREF colour, int baseline, int x = 0) const;
 
     // Draws each UTF-16 code unit by itself (a surrogate half too): unit i
@@ -74,6 +80,7 @@ private:
     HDC dc_;
     const SurfaceText& text_;
     winkit::Selection font_;
+    TextStamp* stamp_ = nullptr;
 };
 
 }  // namespace palette
