@@ -51,9 +51,19 @@ void RisingBlocks(BYTE* p, Offset s, Offset h, BYTE cooling, BYTE floor, Offset 
 }
 
 void GlowPixels(BYTE* p, Offset s, Offset h, BYTE decay) {
-    for (Offset n = s * h - 2 * s - 3; n >= 1; --n) {
+    // Each pixel takes its right-hand neighbour as just computed: one chain
+    // through the whole plane. The rest is summed off that chain, the decay
+    // taken out before the shift (floor(x / 4) - d is floor((x - 4d) / 4)),
+    // so that a pixel waits on the one before only for an add, a shift and
+    // a clamp.
+    const Offset last = s * h - 2 * s - 3;
+    if (last < 1) return;
+    int right = p[last + s + 2];
+    for (Offset n = last; n >= 1; --n) {
         const Offset q = n + s + 1;
-        p[q] = Reduce(p[q + s], p[q - s], p[q - 1], p[q + 1], decay, 0);
+        const int value = (p[q + s] + p[q - s] + p[q - 1] - 4 * decay + right) >> 2;
+        right = value < 0 ? 0 : value;
+        p[q] = static_cast<BYTE>(right);
     }
 }
 

@@ -99,6 +99,31 @@ TEST(FourNeighbourGlow, SpreadsToTheFourNeighbours) {
     EXPECT_TRUE(surface.GuardsIntact());
 }
 
+// The per-pixel glow carries each pixel's new right-hand neighbour from the
+// step before and takes the decay out before the shift; on random planes it
+// gives the bytes of the plain formula, and writes nothing outside the plane.
+TEST(FourNeighbourGlow, PerPixelGivesTheBytesOfThePlainFormula) {
+    std::mt19937 random(11);
+    for (int stride : {4, 8, 12, 36}) {
+        for (int height : {1, 2, 3, 7}) {
+            for (int decay : {0, 1, 9, 255}) {
+                GuardedPlane glowed(stride, height);
+                glowed.Randomise(random);
+                GuardedPlane plain = glowed;
+                palette::FourNeighbourGlow(glowed.plane(), static_cast<BYTE>(decay), KernelForm::PerPixel);
+                BYTE* p = plain.plane().pixels;
+                for (int n = stride * height - 2 * stride - 3; n >= 1; --n) {
+                    const int q = n + stride + 1;
+                    const int value = ((p[q + stride] + p[q - stride] + p[q - 1] + p[q + 1]) >> 2) - decay;
+                    p[q] = static_cast<BYTE>(value < 0 ? 0 : value);
+                }
+                ASSERT_EQ(plain.pixels(), glowed.pixels()) << "stride " << stride << " height " << height << " decay " << decay;
+                ASSERT_TRUE(glowed.GuardsIntact()) << "stride " << stride << " height " << height;
+            }
+        }
+    }
+}
+
 TEST(FourNeighbourGlow, WideDecaysTruncateAfterSubtractingPerPixelAndSaturateTheirWholePartInBlocks) {
     GuardedPlane pixels(12, 7);
     pixels.at(3, 5) = 240;
