@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "effects/common/ScratchSurface.h"
+#include "effects/common/Surfaces.h"
 #include "winkit/GdiHandles.h"
 
 namespace palette {
@@ -51,16 +51,17 @@ bool GlyphStamps::Capture(int slot, const TextCall& call) {
     captured_[slot] = true;
     // Too large to keep in spans: every glyph of the slot keeps its text call.
     if (width_ <= 0 || height_ <= 0 || width_ > kLargestSide || height_ > kLargestSide || reach_ <= 0) return true;
-    const ScratchSurface scratch(width_, height_, call.colours);
-    if (!scratch) {
+    winkit::MemoryDC context;
+    Surfaces scratch{context};
+    if (!scratch.Build(width_, height_, 1, call.colours)) {
         captured_[slot] = false;
         return false;
     }
-    const HDC dc = scratch.Context();
+    const HDC dc = context.get();
     const winkit::Selection font(dc, call.font);
     SetTextAlign(dc, call.alignment);
     SetTextColor(dc, call.colour);
-    const Plane& plane = scratch.Pixels();
+    const Plane plane = scratch.Pixels(0);
     Glyph* glyphs = glyphs_.data() + static_cast<std::size_t>(slot) * units_.size();
     const std::size_t firstSpan = spans_.size();
     for (std::size_t i = 0; i < units_.size(); ++i) {

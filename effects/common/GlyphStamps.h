@@ -43,8 +43,9 @@ struct TextCall {
 };
 
 // Where the characters stand: the run's UTF-16 units, each unit's reference
-// point in the surface's context, the surface's size in pixels, and how far
-// a glyph may reach from its reference point.
+// point in the surface's context, the surface's size in pixels (its width
+// is its stride, as Surfaces makes them), and how far a glyph may reach from
+// its reference point.
 struct Places {
     std::wstring_view units;
     std::span<const POINT> references;

@@ -32,7 +32,7 @@ public:
     int PlacedCount() const { return places_.empty() ? 0 : static_cast<int>(places_.size()) - 1; }
     // i in 0 .. PlacedCount().
     int Place(int i) const { return places_[i]; }
-    // The text as drawn in the run's font, kept from its first drawing on.
+    // The text as drawn in the run's font, kept from its second drawing on.
     TextStamp& Stamp() const { return stamp_; }
 
 private:

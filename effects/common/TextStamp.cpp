@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "effects/common/ScratchSurface.h"
+#include "effects/common/Surfaces.h"
 #include "winkit/GdiHandles.h"
 
 namespace palette {
@@ -18,9 +18,9 @@ constexpr BYTE kWhite = 255;
 
 // Entry n is the grey (n, n, n): white is the last entry, and no other
 // colour of text could fall on it.
-const std::array<RGBQUAD, 256>& GreyRamp() {
-    static const std::array<RGBQUAD, 256> ramp = [] {
-        std::array<RGBQUAD, 256> colours{};
+const ColourTable& GreyRamp() {
+    static const ColourTable ramp = [] {
+        ColourTable colours{};
         for (int n = 0; n < 256; ++n) {
             const BYTE grey = static_cast<BYTE>(n);
             colours[n] = {grey, grey, grey, 0};
@@ -50,7 +50,6 @@ void TextStamp::Clear() {
     state_ = State::None;
     setting_ = {};
     spans_.clear();
-    colourCount_ = 0;
     knownCount_ = 0;
 }
 
@@ -63,6 +62,10 @@ bool TextStamp::Draw(HDC dc, std::string_view bytes, COLORREF colour, POINT refe
         return false;
     const Setting setting{GetCurrentObject(dc, OBJ_FONT), GetTextAlign(dc), GetTextCharacterExtra(dc)};
     if (state_ == State::None) {
+        state_ = State::DrawnOnce;
+        return false;
+    }
+    if (state_ == State::DrawnOnce) {
         setting_ = setting;
         state_ = Capture(bytes) ? State::Captured : State::Refused;
     }
@@ -98,18 +101,19 @@ bool TextStamp::Capture(std::string_view bytes) {
     const long long margin = metrics.tmHeight + metrics.tmMaxCharWidth + metrics.tmOverhang + 2;
     const long long width = extent.cx + 2 * margin, height = extent.cy + 2 * margin;
     if (width > kLargestSide || height > kLargestSide || width * height > kLargestScratch) return false;
-    const ScratchSurface scratch(static_cast<int>(width), static_cast<int>(height), GreyRamp());
-    if (!scratch) return false;
+    winkit::MemoryDC context;
+    Surfaces scratch{context};
+    if (!scratch.Build(StrideFor(static_cast<int>(width)), static_cast<int>(height), 1, GreyRamp())) return false;
     const POINT origin = ReferenceInside(setting_.alignment, extent, metrics.tmAscent, static_cast<int>(margin));
+    const Plane plane = scratch.Pixels(0);
     {
-        const winkit::Selection font(scratch.Context(), setting_.font);
-        Prepare(scratch.Context(), RGB(kWhite, kWhite, kWhite));
-        TextOutA(scratch.Context(), origin.x, origin.y, bytes.data(), static_cast<int>(bytes.size()));
+        const winkit::Selection font(context.get(), setting_.font);
+        Prepare(context.get(), RGB(kWhite, kWhite, kWhite));
+        TextOutA(context.get(), origin.x, origin.y, bytes.data(), static_cast<int>(bytes.size()));
         GdiFlush();
     }
     try {
-        const InkFound found = ScanInk(scratch.Pixels(), static_cast<int>(width),
-                                       {0, 0, static_cast<int>(width), static_cast<int>(height)}, origin, spans_);
+        const InkFound found = ScanInk(plane, plane.stride, {0, 0, plane.stride, plane.height}, origin, spans_);
         if (found.oneEntry && (found.count == 0 || found.entry == kWhite) && !found.atEdge) return true;
     } catch (const std::bad_alloc&) {
         // Too little memory for the spans: the text keeps its calls.
@@ -122,27 +126,28 @@ bool TextStamp::Capture(std::string_view bytes) {
 std::optional<BYTE> TextStamp::EntryOf(HDC dc, std::string_view bytes, COLORREF colour) {
     // Text without ink sets nothing, whatever its entry.
     if (spans_.empty()) return BYTE{0};
-    std::array<RGBQUAD, 256> colours;
-    const UINT count = GetDIBColorTable(dc, 0, 256, colours.data());
-    if (count != colourCount_ || std::memcmp(colours.data(), colours_.data(), count * sizeof(RGBQUAD)) != 0) {
+    // Surfaces of the palette effects hold all 256 entries; the probe holds the same.
+    ColourTable colours;
+    if (GetDIBColorTable(dc, 0, 256, colours.data()) != colours.size()) return std::nullopt;
+    if (std::memcmp(colours.data(), colours_.data(), sizeof colours) != 0) {
         colours_ = colours;
-        colourCount_ = count;
         knownCount_ = 0;
     }
     const auto known = std::find_if(known_.begin(), known_.begin() + knownCount_,
                                     [colour](const KnownEntry& k) { return k.colour == colour; });
     if (known != known_.begin() + knownCount_) return known->entry;
-    if (knownCount_ == known_.size() || count == 0) return std::nullopt;
-    // One pixel: the first of the ink, where the text call puts the entry.
-    const ScratchSurface probe(1, 1, {colours_.data(), count});
-    if (!probe) return std::nullopt;
+    if (knownCount_ == known_.size()) return std::nullopt;
+    // The first pixel of the ink, where the text call puts the entry.
+    winkit::MemoryDC context;
+    Surfaces probe{context};
+    if (!probe.Build(StrideFor(1), 1, 1, colours_)) return std::nullopt;
     {
-        const winkit::Selection font(probe.Context(), setting_.font);
-        Prepare(probe.Context(), colour);
-        TextOutA(probe.Context(), -spans_.front().x, -spans_.front().row, bytes.data(), static_cast<int>(bytes.size()));
+        const winkit::Selection font(context.get(), setting_.font);
+        Prepare(context.get(), colour);
+        TextOutA(context.get(), -spans_.front().x, -spans_.front().row, bytes.data(), static_cast<int>(bytes.size()));
         GdiFlush();
     }
-    known_[knownCount_++] = {colour, probe.Pixels().pixels[0]};
+    known_[knownCount_++] = {colour, probe.Pixels(0).pixels[0]};
     return known_[knownCount_ - 1].entry;
 }
 

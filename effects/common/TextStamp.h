@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "effects/common/InkSpans.h"
+#include "effects/common/PaletteKeys.h"
 
 namespace palette {
 
@@ -34,8 +35,9 @@ public:
     // bottom-up 8-bit section the context holds. The bytes are the same on
     // every call until Clear. False, with nothing drawn, when the text cannot
     // be stamped there: another kind of surface, opaque text, a font or
-    // alignment other than the captured one, or text that could not be
-    // captured; the caller then makes the text call.
+    // alignment other than the captured one, text that could not be
+    // captured, or text not captured yet because it was never drawn before;
+    // the caller then makes the text call.
     bool Draw(HDC dc, std::string_view bytes, COLORREF colour, POINT reference);
 
 private:
@@ -50,7 +52,9 @@ private:
         COLORREF colour;
         BYTE entry;
     };
-    enum class State { None, Captured, Refused };
+    // Text drawn only once (the classes that draw it at a build) is left to
+    // its call: the capture is made when the text is drawn a second time.
+    enum class State { None, DrawnOnce, Captured, Refused };
 
     // The text call into the scratch surface; false when it cannot serve.
     bool Capture(std::string_view bytes);
@@ -63,8 +67,7 @@ private:
     State state_ = State::None;
     Setting setting_;
     std::vector<InkSpan> spans_;  // about the reference point
-    std::array<RGBQUAD, 256> colours_{};
-    UINT colourCount_ = 0;
+    ColourTable colours_{};  // the surface's, for which the known entries hold
     std::array<KnownEntry, 256> known_{};
     std::size_t knownCount_ = 0;
 };

@@ -64,6 +64,9 @@ TEST(TextStamp, PutsDownThePixelsOfTheTextCall) {
     const winkit::Selection selected(dc, font.get());
     std::mt19937 random(5);
     palette::TextStamp stamp;
+    // Text drawn once is left to its call: it is captured when drawn again.
+    pair.surfaces.Select(1);
+    ASSERT_FALSE(stamp.Draw(dc, kBytes, RGB(250, 3, 128), {0, kHeight}));
     for (const int shift : {0, 3}) {
         const palette::ColourTable colours = Colours(shift);
         for (int surface = 0; surface < 2; ++surface) {
@@ -90,7 +93,7 @@ TEST(TextStamp, PutsDownThePixelsOfTheTextCall) {
 
 // Where a stamp could differ from the text call, it draws nothing and the
 // caller makes the call: opaque text, a font other than the captured one, a
-// surface that is not 8-bit.
+// surface that is not 8-bit. So it does for the text's first drawing.
 TEST(TextStamp, LeavesTheTextCallWhereTheStampCouldDiffer) {
     const palette::ColourTable colours = Colours(0);
     winkit::MemoryDC dc;
@@ -108,6 +111,7 @@ TEST(TextStamp, LeavesTheTextCallWhereTheStampCouldDiffer) {
         SetBkMode(dc.get(), OPAQUE);
         EXPECT_FALSE(stamp.Draw(dc.get(), kBytes, RGB(250, 3, 128), {0, kHeight}));
         SetBkMode(dc.get(), TRANSPARENT);
+        EXPECT_FALSE(stamp.Draw(dc.get(), kBytes, RGB(250, 3, 128), {0, kHeight})) << "drawn for the first time";
         EXPECT_TRUE(blank());
         ASSERT_TRUE(stamp.Draw(dc.get(), kBytes, RGB(250, 3, 128), {0, kHeight}));
         EXPECT_FALSE(blank());
@@ -120,6 +124,7 @@ TEST(TextStamp, LeavesTheTextCallWhereTheStampCouldDiffer) {
     EXPECT_FALSE(stamp.Draw(dc.get(), kBytes, RGB(250, 3, 128), {0, kHeight})) << "another font";
     EXPECT_TRUE(blank());
     stamp.Clear();
+    EXPECT_FALSE(stamp.Draw(dc.get(), kBytes, RGB(250, 3, 128), {0, kHeight})) << "drawn for the first time";
     EXPECT_TRUE(stamp.Draw(dc.get(), kBytes, RGB(250, 3, 128), {0, kHeight})) << "captured again after a clear";
 }
 
