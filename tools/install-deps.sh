@@ -40,4 +40,16 @@ for attempt in 1 2 3; do
     $SUDO apt-get update -qq && break
     [ "$attempt" -eq 3 ] || sleep 30
 done
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
+apt_install() {
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@" "${need[@]}"
+}
+# An update that dropped one suite's list of one architecture (a lagging
+# mirror) leaves the halves of a multi-arch package at different versions,
+# and wine32 cannot install. Taken from the distribution's own release, both
+# halves come from one suite.
+if ! apt_install; then
+    release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    [ -n "$release" ] || exit 1
+    echo "install-deps: the install failed; trying again with the packages of $release alone" >&2
+    apt_install -t "$release"
+fi
