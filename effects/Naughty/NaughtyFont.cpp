@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "effects/common/CrtRandom.h"
+#include "effects/common/UprightFont.h"
 
 namespace {
 constexpr std::int32_t kDefaultRange = 10;
@@ -59,9 +60,7 @@ void NaughtyFont::SurfacesBuilt() {
     // most room on every side.
     references_.clear();
     for (int i = 0; i < text.PlacedCount(); ++i) references_.push_back({text.Place(i), Lined().y});
-    // Only an upright glyph is the same wherever it is drawn.
-    LOGFONTW font{};
-    upright_ = GetObjectW(text.Font(), sizeof font, &font) && font.lfEscapement == 0 && font.lfOrientation == 0;
+    upright_ = palette::IsUpright(text.Font());
     stamps_.Reset(1, {text.Characters(), references_, Geometry().stride, Geometry().height,
                       palette::GlyphReach(surfaceDC.get(), text.Font())});
 }

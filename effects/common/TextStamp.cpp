@@ -5,6 +5,7 @@
 #include <new>
 
 #include "effects/common/Surfaces.h"
+#include "effects/common/UprightFont.h"
 #include "winkit/GdiHandles.h"
 
 namespace palette {
@@ -88,7 +89,8 @@ void TextStamp::Prepare(HDC dc, COLORREF colour) const {
 
 bool TextStamp::Capture(std::string_view bytes) {
     // The current position moves with every call: no two calls stand alike.
-    if (bytes.empty() || (setting_.alignment & TA_UPDATECP)) return false;
+    if (bytes.empty() || (setting_.alignment & TA_UPDATECP) || !IsUpright(static_cast<HFONT>(setting_.font)))
+        return false;
     const winkit::MemoryDC measuring(nullptr);
     const winkit::Selection measured(measuring.get(), setting_.font);
     SetTextCharacterExtra(measuring.get(), setting_.extra);

@@ -2,8 +2,9 @@
 // once and stamped from then on, wherever it stands and in whatever colour.
 // The platform draws text into 8-bit surfaces without smoothing: a text call
 // sets the pixels of its glyphs to the entry nearest the text colour, and
-// which pixels those are does not depend on where the text stands, but for
-// what the surface's edges cut off (GlyphStamps.h).
+// for an upright font which pixels those are does not depend on where the
+// text stands, but for what the surface's edges cut off (UprightFont.h). A
+// turned font's text keeps its calls.
 //
 // The capture is the text call made into a cleared scratch surface with
 // room all round, its colours a ramp of greys: smoothed ink would show there
@@ -34,8 +35,8 @@ public:
     // in `colour`, with the context's font, alignment and spacing, into the
     // bottom-up 8-bit section the context holds. The bytes are the same on
     // every call until Clear. False, with nothing drawn, when the text cannot
-    // be stamped there: another kind of surface, opaque text, a font or
-    // alignment other than the captured one, text that could not be
+    // be stamped there: another kind of surface, opaque text, a turned font,
+    // a font or alignment other than the captured one, text that could not be
     // captured, or text not captured yet because it was never drawn before;
     // the caller then makes the text call.
     bool Draw(HDC dc, std::string_view bytes, COLORREF colour, POINT reference);

@@ -16,10 +16,19 @@ namespace {
 constexpr int kWidth = 160, kHeight = 48;
 const std::string kBytes = winkit::ToAnsi(L"Ag雨の文字 |jQ");
 
-winkit::Font RunFont(int pixels) {
+// The run's font as a host may give it: turned by an escapement (in tenths
+// of a degree) or slanted.
+struct FontShape {
+    LONG escapement = 0;
+    BYTE italic = 0;
+};
+
+winkit::Font RunFont(int pixels, FontShape shape = {}) {
     LOGFONTA font;
     const tagPassLOGFONT run = testsupport::TestRun(L"", pixels).font;
     std::memcpy(&font, &run, sizeof font);
+    font.lfEscapement = font.lfOrientation = shape.escapement;
+    font.lfItalic = shape.italic;
     return winkit::Font(CreateFontIndirectA(&font));
 }
 
@@ -53,41 +62,53 @@ struct Pair {
     bool built = false;
 };
 
-// The stamp puts down the pixels of the text call wherever the text stands,
-// beyond each edge too, in colours that are entries, repeated entries, or
-// between entries; and again once the surface's colours changed.
-TEST(TextStamp, PutsDownThePixelsOfTheTextCall) {
-    Pair pair(Colours(0));
-    ASSERT_TRUE(pair.built);
-    const winkit::Font font = RunFont(30);
-    const HDC dc = pair.dc.get();
-    const winkit::Selection selected(dc, font.get());
-    std::mt19937 random(5);
-    palette::TextStamp stamp;
-    // Text drawn once is left to its call: it is captured when drawn again.
-    pair.surfaces.Select(1);
-    ASSERT_FALSE(stamp.Draw(dc, kBytes, RGB(250, 3, 128), {0, kHeight}));
-    for (const int shift : {0, 3}) {
-        const palette::ColourTable colours = Colours(shift);
-        for (int surface = 0; surface < 2; ++surface) {
-            pair.surfaces.Select(surface);
-            SetDIBColorTable(dc, 0, 256, colours.data());
-        }
-        for (const COLORREF colour : {ColourOf(colours[0]), ColourOf(colours[1]), ColourOf(colours[200]),
-                                      ColourOf(colours[77]), RGB(250, 3, 128), RGB(1, 1, 1)}) {
-            for (const POINT at : {POINT{0, kHeight}, POINT{7, 40}, POINT{-40, kHeight + 9}, POINT{kWidth - 30, 20},
-                                   POINT{12, 8}, POINT{-3, kHeight * 3}}) {
-                pair.Randomise(random);
-                pair.surfaces.Select(0);
-                SetTextColor(dc, colour);
-                TextOutA(dc, at.x, at.y, kBytes.data(), static_cast<int>(kBytes.size()));
-                GdiFlush();
-                pair.surfaces.Select(1);
-                ASSERT_TRUE(stamp.Draw(dc, kBytes, colour, at));
-                ASSERT_TRUE(pair.Same()) << "colour " << std::hex << colour << std::dec << " at " << at.x << ","
-                                         << at.y << " shift " << shift;
+// Drawn as the palette effects draw their text, the stamp where it serves
+// and the call where it does not, the pixels are those of the text call
+// wherever the text stands, beyond each edge too, in colours that are
+// entries, repeated entries, or between entries; and again once the
+// surface's colours changed. An upright font's text, slanted or not, is
+// stamped; a turned font's text lands a pixel apart at some places.
+TEST(TextStamp, GivesThePixelsOfTheTextCall) {
+    for (const FontShape shape : {FontShape{}, FontShape{0, 1}, FontShape{50}, FontShape{300}, FontShape{-50},
+                                  FontShape{3550}, FontShape{10}}) {
+        SCOPED_TRACE(testing::Message() << "escapement " << shape.escapement << " italic " << +shape.italic);
+        Pair pair(Colours(0));
+        ASSERT_TRUE(pair.built);
+        const winkit::Font font = RunFont(30, shape);
+        const HDC dc = pair.dc.get();
+        const winkit::Selection selected(dc, font.get());
+        std::mt19937 random(5);
+        palette::TextStamp stamp;
+        int stamped = 0, drawn = 0;
+        for (const int shift : {0, 3}) {
+            const palette::ColourTable colours = Colours(shift);
+            for (int surface = 0; surface < 2; ++surface) {
+                pair.surfaces.Select(surface);
+                SetDIBColorTable(dc, 0, 256, colours.data());
+            }
+            for (const COLORREF colour : {ColourOf(colours[0]), ColourOf(colours[1]), ColourOf(colours[200]),
+                                          ColourOf(colours[77]), RGB(250, 3, 128), RGB(1, 1, 1)}) {
+                for (const POINT at : {POINT{0, kHeight}, POINT{7, 40}, POINT{-40, kHeight + 9},
+                                       POINT{kWidth - 30, 20}, POINT{12, 8}, POINT{-3, kHeight * 3}}) {
+                    pair.Randomise(random);
+                    pair.surfaces.Select(0);
+                    SetTextColor(dc, colour);
+                    TextOutA(dc, at.x, at.y, kBytes.data(), static_cast<int>(kBytes.size()));
+                    GdiFlush();
+                    pair.surfaces.Select(1);
+                    ++drawn;
+                    if (stamp.Draw(dc, kBytes, colour, at))
+                        ++stamped;
+                    else
+                        TextOutA(dc, at.x, at.y, kBytes.data(), static_cast<int>(kBytes.size()));
+                    GdiFlush();
+                    ASSERT_TRUE(pair.Same()) << "colour " << std::hex << colour << std::dec << " at " << at.x << ","
+                                             << at.y << " shift " << shift;
+                }
             }
         }
+        // Text drawn once is left to its call: it is captured when drawn again.
+        if (shape.escapement == 0) EXPECT_EQ(drawn - 1, stamped);
     }
 }
 
