@@ -12,9 +12,10 @@ constexpr unsigned kHostCodePage = 932;
 constexpr wchar_t kFace[] = L"ＭＳ Ｐゴシック";
 }  // namespace
 
-BenchParagraph::BenchParagraph(std::wstring_view text, int pixelHeight)
-    : text_(winkit::ToAnsi(text, kHostCodePage)) {
-    font_.lfHeight = -pixelHeight;
+BenchParagraph::BenchParagraph(const RunSize& run)
+    : text_(winkit::ToAnsi(run.text, kHostCodePage)), background_(run.background) {
+    font_.lfHeight = -run.pixels;
+    font_.lfEscapement = font_.lfOrientation = run.escapement;
     font_.lfWeight = FW_NORMAL;
     font_.lfCharSet = DEFAULT_CHARSET;
     // Faces travel in the hosts' code page, whatever the process's is.
@@ -44,7 +45,7 @@ STDMETHODIMP BenchParagraph::GetColor(unsigned long* colour) {
 
 STDMETHODIMP BenchParagraph::GetBkColor(unsigned long* colour) {
     if (!colour) return E_POINTER;
-    *colour = RGB(0, 0, 64);
+    *colour = background_;
     return S_OK;
 }
 

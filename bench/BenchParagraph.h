@@ -1,6 +1,6 @@
 // The benchmark's own run: its characters answered as every host run answers
-// them (textrun's code page 932 answers), in one face and pixel height, white
-// on dark blue, lent to the effect without reference counting.
+// them (textrun's code page 932 answers), in one face, white on the run's
+// background, lent to the effect without reference counting.
 #pragma once
 
 #include <string>
@@ -8,12 +8,13 @@
 
 #include "comkit/LentObject.h"
 #include "contract/contract.h"
+#include "bench/RunSize.h"
 
 namespace bench {
 
 class BenchParagraph final : public comkit::LentObject<IParagraphAccess> {
 public:
-    BenchParagraph(std::wstring_view text, int pixelHeight);
+    explicit BenchParagraph(const RunSize& run);
     BenchParagraph(const BenchParagraph&) = delete;
     BenchParagraph& operator=(const BenchParagraph&) = delete;
 
@@ -27,6 +28,7 @@ public:
 private:
     std::string text_;  // code page 932
     tagPassLOGFONT font_{};
+    COLORREF background_;
 };
 
 }  // namespace bench

@@ -35,7 +35,7 @@ std::vector<contract::ModuleIdentity> ModulesStaticFirst() {
     return modules;
 }
 
-BoundRun::BoundRun(IViviFont* effect, const RunSize& size) : effect_(effect), run_(size.text, size.pixels) {
+BoundRun::BoundRun(IViviFont* effect, const RunSize& size) : effect_(effect), run_(size) {
     // The hosts' order: the font cache before the run.
     effect_->SetFontManager(&fonts_);
     effect_->SetParagraph(&run_);

@@ -8,21 +8,11 @@
 
 #include "contract/contract.h"
 #include "bench/BenchParagraph.h"
+#include "bench/RunSize.h"
 #include "contract/module_identity.h"
 #include "textrun/FontManager.h"
 
 namespace bench {
-
-struct RunSize {
-    const char* name;
-    int pixels;
-    std::wstring text;
-};
-
-// The standard run (36 px, 20 characters of mixed Latin, kana, kanji and
-// digits) and the large one (96 px, 40 characters).
-RunSize StandardRun();
-RunSize LargeRun();
 
 // ..\modules beside this program.
 std::wstring DefaultModulesFolder();

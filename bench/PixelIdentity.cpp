@@ -7,11 +7,12 @@
 #include <cstring>
 #include <ctime>
 #include <string_view>
+#include <utility>
 
 #include "bench/BenchRuns.h"
 #include "bench/ModuleObject.h"
 #include "bench/ModuleWords.h"
-#include "winkit/DibTarget.h"
+#include "winkit/ReadableTarget.h"
 
 namespace bench {
 
@@ -29,18 +30,37 @@ constexpr int kAttempts = 3;
 
 struct Case {
     const char* name;
-    RunSize size;
+    RunSize run;
     bool hover;
-    int bits;
+    winkit::TargetKind target;
+    const char* targetName;
 };
+
+RunSize Turned(RunSize run) {
+    run.escapement = 50;
+    return run;
+}
+
+// Light grey: a copy to a monochrome bitmap turns it black, its nearest
+// colour there is white.
+RunSize OnLightGrey(RunSize run) {
+    run.background = RGB(200, 200, 200);
+    return run;
+}
 
 std::vector<Case> Cases() {
     std::vector<Case> cases;
-    for (const int bits : {8, 32}) {
-        cases.push_back({"hover", StandardRun(), true, bits});
-        cases.push_back({"standard", StandardRun(), false, bits});
-        cases.push_back({"large", LargeRun(), false, bits});
+    for (const auto& [target, name] : {std::pair{winkit::TargetKind::Section8, "8"},
+                                       std::pair{winkit::TargetKind::Section32, "32"}}) {
+        cases.push_back({"hover", StandardRun(), true, target, name});
+        cases.push_back({"standard", StandardRun(), false, target, name});
+        cases.push_back({"large", LargeRun(), false, target, name});
+        cases.push_back({"turned", Turned(StandardRun()), false, target, name});
     }
+    // Strips are cut only on a run taller than one strip.
+    cases.push_back({"large", LargeRun(), false, winkit::TargetKind::ScaledSection32, "scaled"});
+    cases.push_back({"standard", OnLightGrey(StandardRun()), false, winkit::TargetKind::Monochrome, "mono"});
+    cases.push_back({"standard", StandardRun(), false, winkit::TargetKind::ScreenBitmap, "screen"});
     return cases;
 }
 
@@ -73,13 +93,13 @@ Outcome RunCase(const LoadedModule& before, const LoadedModule& after, const CLS
     const comkit::ComPtr<IViviFont> a = before.Create(clsid);
     const comkit::ComPtr<IViviFont> b = after.Create(clsid);
     if (!a || !b) return {0, false, true};
-    const BoundRun runA(a.get(), c.size);
-    const BoundRun runB(b.get(), c.size);
+    const BoundRun runA(a.get(), c.run);
+    const BoundRun runB(b.get(), c.run);
     const SIZE area = runA.Area();
     const SIZE areaB = runB.Area();
     if (area.cx != areaB.cx || area.cy != areaB.cy) return {kFrames, false, false};
-    const winkit::DibTarget targetA(area.cx + 2 * kMargin, area.cy + 2 * kMargin, c.bits, kPaper);
-    const winkit::DibTarget targetB(area.cx + 2 * kMargin, area.cy + 2 * kMargin, c.bits, kPaper);
+    const winkit::ReadableTarget targetA(area.cx + 2 * kMargin, area.cy + 2 * kMargin, c.target, kPaper);
+    const winkit::ReadableTarget targetB(area.cx + 2 * kMargin, area.cy + 2 * kMargin, c.target, kPaper);
     if (!targetA || !targetB) return {0, false, true};
     const POINT at{kMargin, kMargin};
     for (int frame = 0; frame < kFrames; ++frame) {
@@ -102,7 +122,7 @@ Outcome RunCase(const LoadedModule& before, const LoadedModule& after, const CLS
 int ComparePixels(const std::wstring& before, const std::wstring& after, const std::vector<std::string>& only) {
     const std::vector<Case> cases = Cases();
     std::printf("%-12s", "module");
-    for (const Case& c : cases) std::printf(" %8s/%-2d", c.name, c.bits);
+    for (const Case& c : cases) std::printf(" %8s/%-6s", c.name, c.targetName);
     std::printf("   (differing frames of %d)\n", kFrames);
     int differing = 0;
     bool compared = false;
@@ -135,9 +155,9 @@ int ComparePixels(const std::wstring& before, const std::wstring& after, const s
             // second, counts as differing in every frame.
             const bool counted = !outcome.failed && !outcome.clockTurned;
             if (counted)
-                std::printf(" %11d", outcome.differing);
+                std::printf(" %15d", outcome.differing);
             else
-                std::printf(" %11s", outcome.failed ? "failed" : "clock");
+                std::printf(" %15s", outcome.failed ? "failed" : "clock");
             differing += counted ? outcome.differing : kFrames;
         }
         std::printf("\n");

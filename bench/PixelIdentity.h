@@ -9,7 +9,7 @@
 
 namespace bench {
 
-// Prints a table of differing frames per module, run and target depth; the
+// Prints a table of differing frames per module, run and target; the
 // answer is the number of differing frames in all, or -1 when no module
 // could be compared. `only` names modules to compare (empty: all).
 int ComparePixels(const std::wstring& before, const std::wstring& after, const std::vector<std::string>& only);

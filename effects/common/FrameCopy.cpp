@@ -5,19 +5,57 @@
 
 namespace palette {
 
+namespace {
+
 void CopyInStrips(HDC target, POINT at, int width, int rows, HDC source, int sourceTop) {
     const int strip = StripRows(width);
     for (int done = 0; done < rows; done += strip)
         BitBlt(target, at.x, at.y + done, width, std::min(strip, rows - done), source, 0, sourceTop + done, SRCCOPY);
 }
 
-void FillAsCopied(HDC target, POINT at, int width, int rows, COLORREF colour) {
+// The target's brush and its brush colour stay as they were; its raster
+// operation does not apply.
+void Fill(HDC target, POINT at, int width, int rows, COLORREF colour) {
     if (width <= 0 || rows <= 0) return;
     const COLORREF nearest = GetNearestColor(target, colour);
     // The context's own brush: nothing is made per frame.
     const winkit::Selection brush(target, GetStockObject(DC_BRUSH));
     const winkit::BrushColour painted(target, nearest == CLR_INVALID ? colour : nearest);
     PatBlt(target, at.x, at.y, width, rows, PATCOPY);
+}
+
+}  // namespace
+
+void CopyFrame(HDC target, POINT at, int width, int rows, HDC source, int sourceTop, DrawnBand drawn) {
+    if (!MapsOneToOne(target)) {
+        BitBlt(target, at.x, at.y, width, rows, source, 0, sourceTop, SRCCOPY);
+        return;
+    }
+    if (!FillsAsCopied(target)) drawn = {0, rows};
+    CopyInStrips(target, {at.x, at.y + drawn.from}, width, drawn.to - drawn.from, source, sourceTop + drawn.from);
+    if (drawn.from == 0 && drawn.to == rows) return;
+    // Entry 0 as the copy would take it: from the surface's own colour table.
+    RGBQUAD entry{};
+    GetDIBColorTable(source, 0, 1, &entry);
+    const COLORREF blank = RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
+    Fill(target, at, width, drawn.from, blank);
+    Fill(target, {at.x, at.y + drawn.to}, width, rows - drawn.to, blank);
+}
+
+bool MapsOneToOne(HDC target) {
+    XFORM transform{};
+    return GetMapMode(target) == MM_TEXT && GetWorldTransform(target, &transform) && transform.eM11 == 1.0f &&
+           transform.eM12 == 0.0f && transform.eM21 == 0.0f && transform.eM22 == 1.0f && transform.eDx == 0.0f &&
+           transform.eDy == 0.0f;
+}
+
+bool FillsAsCopied(HDC target) {
+    DIBSECTION section{};
+    const int described = GetObjectW(GetCurrentObject(target, OBJ_BITMAP), sizeof section, &section);
+    const int bits = section.dsBm.bmBitsPixel * section.dsBm.bmPlanes;
+    if (described == static_cast<int>(sizeof(BITMAP))) return bits == 32;  // a device bitmap
+    return described == static_cast<int>(sizeof section) && section.dsBmih.biCompression == BI_RGB &&
+           (bits == 32 || bits == 8);
 }
 
 }  // namespace palette

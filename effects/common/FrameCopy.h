@@ -5,6 +5,13 @@
 // costs more than the conversion. So the copy goes out in strips below that
 // size, and rows a frame left at entry 0 are filled with that entry's colour
 // instead of being converted at all.
+//
+// Either keeps every pixel of one copy of the whole only on some targets. A
+// strip is mapped to device pixels by itself, so on a scaled or transformed
+// context its edges round apart from those of one copy. A fill takes the
+// target's nearest colour, which a copy to a monochrome bitmap does not (only
+// the source's background colour turns white there). Elsewhere the frame
+// goes out as one copy.
 #pragma once
 
 #include <windows.h>
@@ -19,15 +26,26 @@ constexpr int kStripBytes = 256 * 1024;
 // Rows per strip of a copy `width` pixels wide; at least one.
 constexpr int StripRows(int width) { return std::max(kStripBytes / (4 * std::max(width, 1)), 1); }
 
-// Copies `width` x `rows` pixels from (0, sourceTop) of `source` to `at` on
-// `target`, strip by strip: the same pixels as one copy of the whole.
-void CopyInStrips(HDC target, POINT at, int width, int rows, HDC source, int sourceTop);
+// The rows of a frame's area, top down, that hold more than entry 0:
+// from .. to - 1.
+struct DrawnBand {
+    int from;
+    int to;
+};
 
-// Fills `width` x `rows` pixels at `at` on `target` with the colour a copied
-// pixel of `colour` takes there: the target's nearest colour, so that a
-// palette target gets the entry a copy would give, undithered. The target's
-// brush and its brush colour stay as they were; its raster operation does
-// not apply.
-void FillAsCopied(HDC target, POINT at, int width, int rows, COLORREF colour);
+// Copies `width` x `rows` pixels from (0, sourceTop) of the 8-bit section
+// that `source` holds to `at` on `target`, whose rows outside `drawn` hold
+// entry 0 alone: the pixels of one copy of the whole, whatever the target.
+void CopyFrame(HDC target, POINT at, int width, int rows, HDC source, int sourceTop, DrawnBand drawn);
+
+// Whether `target` maps one logical unit to one pixel: MM_TEXT and no world
+// transform. Only there does a strip land as its part of one copy.
+bool MapsOneToOne(HDC target);
+
+// Whether a fill with the nearest colour has been shown to give what a copy
+// of that colour gives on the bitmap `target` holds: a device bitmap of 32
+// bits, or a section of 8 or 32 bits in plain RGB. Not known for any other
+// target, a window's or a printer's context among them.
+bool FillsAsCopied(HDC target);
 
 }  // namespace palette

@@ -43,14 +43,7 @@ void PaletteEffectBase::CopyFrame(HDC dc, POINT point) {
         from = std::clamp(geometry_.height - 1 - drawn_.last - top, 0, rows);
         to = std::clamp(geometry_.height - drawn_.first - top, from, rows);
     }
-    CopyInStrips(dc, {point.x, point.y + from}, geometry_.cx, to - from, surfaceDC.get(), top + from);
-    if (from == 0 && to == rows) return;
-    // Entry 0 as the copy would take it: from the surface's own colour table.
-    RGBQUAD entry{};
-    GetDIBColorTable(surfaceDC.get(), 0, 1, &entry);
-    const COLORREF blank = RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
-    FillAsCopied(dc, point, geometry_.cx, from, blank);
-    FillAsCopied(dc, {point.x, point.y + to}, geometry_.cx, rows - to, blank);
+    palette::CopyFrame(dc, point, geometry_.cx, rows, surfaceDC.get(), top, {from, to});
 }
 
 STDMETHODIMP PaletteEffectBase::GetDrawingArea(SIZE* size) {

@@ -5,7 +5,7 @@
 
 #include "effects/common/FrameCopy.h"
 #include "effects/common/Surfaces.h"
-#include "winkit/DibTarget.h"
+#include "winkit/ReadableTarget.h"
 
 namespace {
 
@@ -32,48 +32,50 @@ TEST(FrameCopy, StripsStayWithinTheBufferSizeAndNeverVanish) {
     EXPECT_EQ(1, palette::StripRows(1 << 20));
 }
 
-// Strip by strip, the pixels of one copy of the whole, on targets of 8 and
-// 32 bits, from a first row below the top.
-TEST(FrameCopy, StripsGiveThePixelsOfOneCopy) {
-    constexpr int kWidth = 700, kHeight = 300, kTop = 2;
-    static_assert(palette::StripRows(kWidth) * 2 < kHeight - kTop, "several strips and a short last one");
+constexpr winkit::TargetKind kEveryTarget[] = {winkit::TargetKind::Section8, winkit::TargetKind::Section32,
+                                               winkit::TargetKind::ScaledSection32, winkit::TargetKind::Monochrome,
+                                               winkit::TargetKind::ScreenBitmap};
+
+// On every kind of target a host may lend, the frame has the pixels of one
+// copy of the whole: cut into strips, with the rows outside the drawn band
+// filled or not, from a first row below the top. Entry 0 is a light grey,
+// which a fill and a copy to a monochrome bitmap turn apart. The host's brush,
+// brush colour and raster operation stay as they were.
+TEST(FrameCopy, GivesThePixelsOfOneCopyOnEveryTarget) {
+    constexpr int kWidth = 700, kHeight = 300, kTop = 2, kRows = kHeight - kTop;
+    static_assert(palette::StripRows(kWidth) * 2 < kRows, "several strips and a short last one");
     PatternSurface source(kWidth, kHeight);
     ASSERT_NE(nullptr, source.surfaces.Context(0));
-    for (const int bits : {8, 32}) {
-        winkit::DibTarget whole(kWidth + 10, kHeight, bits, RGB(1, 2, 3));
-        winkit::DibTarget strips(kWidth + 10, kHeight, bits, RGB(1, 2, 3));
-        BitBlt(whole.dc(), 5, 1, kWidth, kHeight - kTop, source.surfaces.Context(0), 0, kTop, SRCCOPY);
-        palette::CopyInStrips(strips.dc(), {5, 1}, kWidth, kHeight - kTop, source.surfaces.Context(0), kTop);
-        const std::span<const BYTE> a = whole.Pixels(), b = strips.Pixels();
-        ASSERT_EQ(a.size(), b.size());
-        EXPECT_EQ(0, std::memcmp(a.data(), b.data(), a.size())) << bits << " bits";
-    }
-}
-
-// The fill gives the pixels a copy of entry 0 gives, on a palette target
-// (whose table lacks the colour) and a true-colour one, whatever raster
-// operation and brush the host left selected; both stay as they were.
-TEST(FrameCopy, AFillGivesThePixelsOfACopiedEntryZero) {
-    constexpr int kWidth = 64, kHeight = 20;
-    PatternSurface source(kWidth, kHeight);
+    const RGBQUAD grey{200, 200, 200, 0};
+    SetDIBColorTable(source.surfaces.Context(0), 0, 1, &grey);
     const palette::Plane plane = source.surfaces.Pixels(0);
-    std::memset(plane.pixels, 0, static_cast<size_t>(plane.stride) * plane.height);
-    const COLORREF entry0 = RGB(source.colours[0].rgbRed, source.colours[0].rgbGreen, source.colours[0].rgbBlue);
-    for (const int bits : {8, 32}) {
-        winkit::DibTarget copied(kWidth + 10, kHeight + 4, bits, RGB(1, 2, 3));
-        winkit::DibTarget filled(kWidth + 10, kHeight + 4, bits, RGB(1, 2, 3));
-        BitBlt(copied.dc(), 5, 2, kWidth, kHeight, source.surfaces.Context(0), 0, 0, SRCCOPY);
-        const winkit::Brush own(CreateSolidBrush(RGB(200, 10, 10)));
-        const HGDIOBJ previous = SelectObject(filled.dc(), own.get());
-        SetROP2(filled.dc(), R2_XORPEN);
-        SetDCBrushColor(filled.dc(), RGB(7, 8, 9));
-        palette::FillAsCopied(filled.dc(), {5, 2}, kWidth, kHeight, entry0);
-        EXPECT_EQ(own.get(), GetCurrentObject(filled.dc(), OBJ_BRUSH));
-        EXPECT_EQ(RGB(7, 8, 9), GetDCBrushColor(filled.dc()));
-        EXPECT_EQ(R2_XORPEN, GetROP2(filled.dc()));
-        SelectObject(filled.dc(), previous);
-        const std::span<const BYTE> a = copied.Pixels(), b = filled.Pixels();
-        EXPECT_EQ(0, std::memcmp(a.data(), b.data(), a.size())) << bits << " bits";
+    // Each band lies within the one before.
+    for (const palette::DrawnBand band :
+         {palette::DrawnBand{0, kRows}, palette::DrawnBand{150, 220}, palette::DrawnBand{0, 0}}) {
+        // Rows of the area outside the band hold entry 0 alone (memory rows run bottom up).
+        for (int row = 0; row < kRows; ++row)
+            if (row < band.from || row >= band.to)
+                std::memset(plane.pixels + (kHeight - 1 - kTop - row) * plane.stride, 0, plane.stride);
+        for (const winkit::TargetKind kind : kEveryTarget) {
+            SCOPED_TRACE(testing::Message() << "target " << static_cast<int>(kind) << ", rows " << band.from << " to "
+                                            << band.to);
+            winkit::ReadableTarget whole(kWidth + 10, kHeight, kind, RGB(1, 2, 3));
+            winkit::ReadableTarget frame(kWidth + 10, kHeight, kind, RGB(1, 2, 3));
+            ASSERT_TRUE(whole && frame);
+            BitBlt(whole.dc(), 5, 1, kWidth, kRows, source.surfaces.Context(0), 0, kTop, SRCCOPY);
+            const winkit::Brush own(CreateSolidBrush(RGB(200, 10, 10)));
+            const HGDIOBJ previous = SelectObject(frame.dc(), own.get());
+            SetROP2(frame.dc(), R2_XORPEN);
+            SetDCBrushColor(frame.dc(), RGB(7, 8, 9));
+            palette::CopyFrame(frame.dc(), {5, 1}, kWidth, kRows, source.surfaces.Context(0), kTop, band);
+            EXPECT_EQ(own.get(), GetCurrentObject(frame.dc(), OBJ_BRUSH));
+            EXPECT_EQ(RGB(7, 8, 9), GetDCBrushColor(frame.dc()));
+            EXPECT_EQ(R2_XORPEN, GetROP2(frame.dc()));
+            SelectObject(frame.dc(), previous);
+            const std::span<const BYTE> a = whole.Pixels(), b = frame.Pixels();
+            ASSERT_EQ(a.size(), b.size());
+            EXPECT_EQ(0, std::memcmp(a.data(), b.data(), a.size()));
+        }
     }
 }
 

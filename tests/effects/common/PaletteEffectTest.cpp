@@ -9,7 +9,7 @@
 #include "tests/support/Canvas.h"
 #include "tests/support/TestHost.h"
 #include "textrun/FontManager.h"
-#include "winkit/DibTarget.h"
+#include "winkit/ReadableTarget.h"
 
 namespace {
 
@@ -143,15 +143,19 @@ TEST(Frame, ShowsTheTextWherePlainOutputPutsIt) {
 
 // Rows a frame says it left at entry 0 reach the host as a copy of them
 // would: a probe that says so and one that does not give the same pixels on
-// targets of 8 and 32 bits, spare rows and a source row below the top
-// included, frame after frame over what the host showed before.
+// every kind of target a host may lend, spare rows and a source row below
+// the top included, frame after frame over what the host showed before.
 TEST(Frame, RowsLeftAtEntryZeroShowAsTheirCopyWould) {
-    for (const int bits : {8, 32}) {
+    for (const winkit::TargetKind kind :
+         {winkit::TargetKind::Section8, winkit::TargetKind::Section32, winkit::TargetKind::ScaledSection32,
+          winkit::TargetKind::Monochrome, winkit::TargetKind::ScreenBitmap}) {
         HostedProbe copied(L"Tg", 30), filled(L"Tg", 30);
+        // Light grey: a copy to a monochrome bitmap turns it black, its nearest colour there is white.
+        copied.run.background = filled.run.background = RGB(200, 200, 200);
         filled.effect->declaresRows = true;
         const SIZE area = copied.Area();
-        winkit::DibTarget a(area.cx + 12, area.cy + 12, bits, RGB(200, 20, 90));
-        winkit::DibTarget b(area.cx + 12, area.cy + 12, bits, RGB(200, 20, 90));
+        winkit::ReadableTarget a(area.cx + 12, area.cy + 12, kind, RGB(200, 20, 90));
+        winkit::ReadableTarget b(area.cx + 12, area.cy + 12, kind, RGB(200, 20, 90));
         for (const BYTE level : {BYTE{200}, BYTE{0}, BYTE{37}}) {
             for (HostedProbe* probe : {&copied, &filled}) {
                 ProbeBlock block = probe->Saved();
@@ -169,7 +173,8 @@ TEST(Frame, RowsLeftAtEntryZeroShowAsTheirCopyWould) {
                 EXPECT_LT(drawn.last, drawn.first) << "nothing drawn";
             }
             const std::span<const BYTE> pixelsA = a.Pixels(), pixelsB = b.Pixels();
-            EXPECT_EQ(0, std::memcmp(pixelsA.data(), pixelsB.data(), pixelsA.size())) << bits << " bits, level " << +level;
+            EXPECT_EQ(0, std::memcmp(pixelsA.data(), pixelsB.data(), pixelsA.size())) << "target " << static_cast<int>(kind)
+                                                                                  << ", level " << +level;
         }
     }
 }
