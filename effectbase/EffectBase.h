@@ -69,7 +69,7 @@ protected:
     virtual void Left() {}
     bool Hovered() const { return hovered_; }
     // Ends a hover as the mouse leaving would: for the classes whose hover
-    // a rebuild of their surfaces ends, the mouse still over the run.
+    // a change of the run ends, the mouse still over the run.
     void EndHover();
 
     // Seam for what depends on the property block beyond the block itself

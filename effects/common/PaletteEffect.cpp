@@ -116,6 +116,13 @@ void PaletteEffectBase::TakeKeys(const PaletteKeyHead& keys) {
     static_cast<IViviFont*>(this)->ChangeParagraph();
 }
 
+void PaletteEffectBase::RunChanged() {
+    // Not in the build, which may wait for the next frame: a MouseEnter
+    // between the change and that frame must outlive it.
+    if (hover_ == HoverAtBuild::Ends) EndHover();
+    EffectBase::RunChanged();
+}
+
 void PaletteEffectBase::BuildTextBitmap() {
     try {
         BuildSurfaces();
@@ -127,7 +134,6 @@ void PaletteEffectBase::BuildTextBitmap() {
 }
 
 void PaletteEffectBase::BuildSurfaces() {
-    if (hover_ == HoverAtBuild::Ends) EndHover();
     BeforeBuild();
     // No run (an unbound object): nothing to show, even on the spare rows or
     // the margins some classes add.

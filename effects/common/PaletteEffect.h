@@ -38,9 +38,12 @@ enum class KeyCopy { WholeHead, FirstEightPositions };
 // drawn in the top entry and keep the run's colour.
 enum class TextColourKey { None, Last };
 
-// Whether a build of the surfaces ends a hover (the mouse may still be over
-// the run): the classes that hold or freeze their motion under the mouse
-// start over with the changed run.
+// Whether the rebuild a change of the run asks for ends a hover (the mouse
+// may still be over the run): the classes that hold or freeze their motion
+// under the mouse start over with the changed run. The hover ends at the
+// change, in the order of the host's calls, not when the build runs, which
+// may wait for the next query or frame; a build that no change asked for (an
+// activation, the first frame) keeps it.
 enum class HoverAtBuild { Kept, Ends };
 
 // A drawing area as a class states it: wide enough that no margin a stored
@@ -125,6 +128,8 @@ protected:
     void BuildTextBitmap() override;
     void ReleaseTextBitmap() override;
     void PropertiesLoaded() override { BuildGradientPalette(); }
+    // Ends the hover where the class asks for it, then rebuilds.
+    void RunChanged() override;
 
     // The machinery a class uses.
     void SetDefaultPaletteKeys() { palette::SetDefaultPaletteKeys(Head(), defaultKeys_); }

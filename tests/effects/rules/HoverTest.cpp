@@ -20,49 +20,158 @@ namespace {
 template <class Font>
 using Hosted = testsupport::HostedPalette<Font>;
 
-template <class Font>
-std::vector<COLORREF> Shown(const Hosted<Font>& hosted) {
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < hosted.canvas.height(); ++y)
-        for (int x = 0; x < hosted.canvas.width(); ++x) pixels.push_back(hosted.canvas.Pixel(x, y));
-    return pixels;
-}
+using Picture = std::vector<COLORREF>;
 
-// A run the mouse entered before its surfaces were rebuilt draws, from the
-// rebuild on, exactly what a twin that the mouse never entered draws: the
-// motion that the mouse held or changed runs again.
+// What the host does to a freshly bound run before its frames.
 template <class Font>
-void ExpectARebuildToEndTheHover(const char* name) {
-    Hosted<Font> entered(L"HHHH", 30), twin(L"HHHH", 30);
-    entered.Frames(1);
-    twin.Frames(1);
-    entered.effect->MouseEnter();
-    entered.effect->ChangeParagraph();
-    twin.effect->ChangeParagraph();
-    std::set<std::vector<COLORREF>> pictures;
+struct Calls {
+    const char* what;
+    void (*made)(Hosted<Font>&);
+};
+
+// The eight frames a run shows after the host's calls, the jumping letters
+// drawing the same numbers in every run.
+template <class Font>
+std::vector<Picture> FramesAfter(void (*calls)(Hosted<Font>&)) {
+    Hosted<Font> hosted(L"HHHH", 30);
+    calls(hosted);
+    std::vector<Picture> frames;
     for (int frame = 0; frame < 8; ++frame) {
-        // The jumping letters draw the same numbers in both.
         palette::ModuleRandom().Seed(frame);
-        entered.Frames(1);
-        palette::ModuleRandom().Seed(frame);
-        twin.Frames(1);
-        const std::vector<COLORREF> shown = Shown(entered);
-        EXPECT_EQ(Shown(twin), shown) << name << ", frame " << frame;
-        pictures.insert(shown);
+        hosted.Frames(1);
+        Picture& shown = frames.emplace_back();
+        for (int y = 0; y < hosted.canvas.height(); ++y)
+            for (int x = 0; x < hosted.canvas.width(); ++x) shown.push_back(hosted.canvas.Pixel(x, y));
     }
-    EXPECT_GT(pictures.size(), 1u) << name << " moves";
+    return frames;
 }
 
-TEST(Hover, ARebuildEndsItInEveryClassThatHoldsOrChangesItsMotionUnderTheMouse) {
-    ExpectARebuildToEndTheHover<SwayFont>("Sway");
-    ExpectARebuildToEndTheHover<SingingFont>("Singing");
-    ExpectARebuildToEndTheHover<LankyFont>("Lanky");
-    ExpectARebuildToEndTheHover<StiltrippleFont>("Stiltripple");
-    ExpectARebuildToEndTheHover<StiltmaxFont>("Stiltmax");
-    ExpectARebuildToEndTheHover<TumblarFont>("Tumblar");
-    ExpectARebuildToEndTheHover<TumblarMaxFont>("TumblarMax");
-    ExpectARebuildToEndTheHover<SpinnetMaxFont>("SpinnetMax");
-    ExpectARebuildToEndTheHover<NaughtyFont>("Naughty");
+int FramesDiffering(const std::vector<Picture>& a, const std::vector<Picture>& b) {
+    int differing = 0;
+    for (size_t frame = 0; frame < a.size(); ++frame) differing += a[frame] != b[frame];
+    return differing;
+}
+
+// The frames of a run the mouse entered once it was built, and of one it never entered.
+template <class Font>
+struct Reference {
+    std::vector<Picture> held = FramesAfter<Font>([](Hosted<Font>& run) {
+        run.effect->Activate();
+        run.effect->MouseEnter();
+    });
+    std::vector<Picture> free = FramesAfter<Font>([](Hosted<Font>&) {});
+};
+
+template <class Font>
+void ExpectEachToDrawAs(const std::vector<Calls<Font>>& cases, const std::vector<Picture>& expected, const char* name) {
+    for (const Calls<Font>& calls : cases)
+        EXPECT_EQ(0, FramesDiffering(expected, FramesAfter<Font>(calls.made))) << name << ": " << calls.what;
+}
+
+// A build that no change of the run asked for (the first frame, an
+// activation, the first frame after a deactivation) keeps a hover that began
+// before it, however late the build runs: the run draws what a run entered
+// after its build draws.
+template <class Font>
+struct OutlivesBuilds {
+    static void Run(const char* name) {
+        const Reference<Font> reference;
+        ASSERT_GT(FramesDiffering(reference.held, reference.free), 0) << name << ": the hover shows";
+        const std::vector<Calls<Font>> cases = {
+            {"entered before the first frame", [](Hosted<Font>& run) { run.effect->MouseEnter(); }},
+            {"entered, then activated",
+             [](Hosted<Font>& run) {
+                 run.effect->MouseEnter();
+                 run.effect->Activate();
+             }},
+            {"entered, then deactivated",
+             [](Hosted<Font>& run) {
+                 run.effect->Activate();
+                 run.effect->MouseEnter();
+                 run.effect->Deactivate();
+             }},
+            {"run changed while deactivated, then entered",
+             [](Hosted<Font>& run) {
+                 run.effect->Activate();
+                 run.effect->Deactivate();
+                 run.effect->ChangeParagraph();
+                 run.effect->MouseEnter();
+             }},
+            {"entered, then a record that changes no watched field",
+             [](Hosted<Font>& run) {
+                 run.effect->MouseEnter();
+                 ASSERT_EQ(S_OK, run.Set(run.Saved()));
+             }},
+        };
+        ExpectEachToDrawAs(cases, reference.held, name);
+    }
+};
+
+// A change of the run after the mouse entered ends the hover whether the
+// surfaces exist or wait for the next frame: the run draws what a run the
+// mouse never entered draws, its motion running.
+template <class Font>
+struct EndsWithARunChange {
+    static void Run(const char* name) {
+        const Reference<Font> reference;
+        EXPECT_GT(std::set<Picture>(reference.free.begin(), reference.free.end()).size(), 1u) << name << " moves";
+        const std::vector<Calls<Font>> cases = {
+            {"entered, then the run changed",
+             [](Hosted<Font>& run) {
+                 run.effect->MouseEnter();
+                 run.effect->ChangeParagraph();
+             }},
+            {"entered, then the run set again",
+             [](Hosted<Font>& run) {
+                 run.effect->MouseEnter();
+                 run.effect->SetParagraph(&run.run);
+             }},
+            {"built, entered, then the run changed",
+             [](Hosted<Font>& run) {
+                 run.effect->Activate();
+                 run.effect->MouseEnter();
+                 run.effect->ChangeParagraph();
+             }},
+            {"entered, then a stored record loaded",
+             [](Hosted<Font>& run) {
+                 run.effect->MouseEnter();
+                 run.Load(run.Saved());
+             }},
+            {"entered, then a record that changes a watched field",
+             [](Hosted<Font>& run) {
+                 const auto block = run.Saved();
+                 auto flipped = block;
+                 flipped.useRunColours ^= 1;
+                 ASSERT_EQ(S_OK, run.Set(flipped));
+                 run.effect->MouseEnter();
+                 ASSERT_EQ(S_OK, run.Set(block));
+             }},
+        };
+        ExpectEachToDrawAs(cases, reference.free, name);
+    }
+};
+
+// The classes that hold or change their motion under the mouse and start it
+// over with a changed run.
+template <template <class> class Check>
+void ForEveryClassWhoseHoverARunChangeEnds() {
+    Check<SwayFont>::Run("Sway");
+    Check<SingingFont>::Run("Singing");
+    Check<LankyFont>::Run("Lanky");
+    Check<StiltrippleFont>::Run("Stiltripple");
+    Check<StiltmaxFont>::Run("Stiltmax");
+    Check<TumblarFont>::Run("Tumblar");
+    Check<TumblarMaxFont>::Run("TumblarMax");
+    Check<SpinnetMaxFont>::Run("SpinnetMax");
+    Check<NaughtyFont>::Run("Naughty");
+}
+
+TEST(Hover, BeginsBeforeABuildThatNoChangeOfTheRunAskedForAndOutlivesIt) {
+    ForEveryClassWhoseHoverARunChangeEnds<OutlivesBuilds>();
+}
+
+TEST(Hover, EndsWithEveryChangeOfTheRunWhetherBuiltYetOrNot) {
+    ForEveryClassWhoseHoverARunChangeEnds<EndsWithARunChange>();
 }
 
 }  // namespace
