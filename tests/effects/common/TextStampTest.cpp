@@ -108,7 +108,9 @@ TEST(TextStamp, GivesThePixelsOfTheTextCall) {
             }
         }
         // Text drawn once is left to its call: it is captured when drawn again.
-        if (shape.escapement == 0) EXPECT_EQ(drawn - 1, stamped);
+        if (shape.escapement == 0) {
+            EXPECT_EQ(drawn - 1, stamped);
+        }
     }
 }
 
