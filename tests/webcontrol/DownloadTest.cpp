@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "comkit/ModuleState.h"
 #include "tests/support/MessageBoxLog.h"
@@ -26,7 +27,9 @@ namespace {
 
 using webtest::LoopbackServer;
 
-constexpr DWORD kDownloadTimeout = 15000;
+// The limit of a wait for a download's end: an endless body is read up to
+// the bound of 64 MB first, which a loaded machine takes long over.
+constexpr DWORD kDownloadTimeout = 60000;
 
 class Download : public testing::Test {
 protected:
@@ -41,7 +44,7 @@ protected:
             webtest::Unembed(control.get());
             control.reset();
         }
-        EXPECT_TRUE(webtest::PumpUntil([&] { return comkit::ModuleState::LiveObjects() == liveBefore_; }, 2000))
+        EXPECT_TRUE(webtest::PumpUntil([&] { return AllObjectsGone(); }, webtest::kEventTimeout))
             << "the downloader outlived its control";
         ForgetClasses();
         CoFreeUnusedLibrariesEx(0, 0);
@@ -57,16 +60,21 @@ protected:
         return netrune::JoinPath(folder_, name);
     }
     bool Exists(const std::wstring& name) { return GetFileAttributesW(Target(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
-    // Files the downloader writes before a download is complete.
-    int PartialFiles() const {
+    // No object of the control's module is left, the downloader included:
+    // nothing can call back any more.
+    bool AllObjectsGone() const { return comkit::ModuleState::LiveObjects() == liveBefore_; }
+    // The sizes of the files the downloader writes before a download is complete.
+    std::vector<DWORD> PartialFileSizes() const {
+        std::vector<DWORD> sizes;
         WIN32_FIND_DATAW found;
         HANDLE search = FindFirstFileW((folder_ + L"\\vvf*.tmp").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return 0;
-        int count = 1;
-        while (FindNextFileW(search, &found)) ++count;
+        if (search == INVALID_HANDLE_VALUE) return sizes;
+        do sizes.push_back(found.nFileSizeLow);
+        while (FindNextFileW(search, &found));
         FindClose(search);
-        return count;
+        return sizes;
     }
+    int PartialFiles() const { return static_cast<int>(PartialFileSizes().size()); }
     HRESULT EmbedWith(const std::wstring& clsid, const std::wstring& codeBase) {
         webtest::PropertyBag params({{L"ViviFontCLSID", clsid},
                                      {L"ViviFontCodeBase", codeBase},
@@ -142,9 +150,8 @@ TEST_F(Download, AMissingRainModuleIsShownWithThePagesSettings) {
     ASSERT_TRUE(webtest::PumpUntil([&] { return webtest::RegisteredServer(webtest::RainClsid()).has_value(); },
                                    kDownloadTimeout));
     EXPECT_EQ(0, _wcsicmp(Target(L"rain.df").c_str(), webtest::RegisteredServer(webtest::RainClsid())->c_str()));
-    webtest::Pump(300);
-    EXPECT_GT(webtest::WindowCount(control.get(), RGB(0, 0, 0)), webtest::kBackgroundShown);
-    EXPECT_LT(webtest::WindowCount(control.get(), RGB(0, 0, 255)), webtest::kBackgroundAbsent)
+    EXPECT_TRUE(webtest::PumpUntil([&] { return webtest::ShowsRainsOwnBackground(control.get(), RGB(0, 0, 255)); },
+                                   webtest::kEventTimeout))
         << "the settings keep the page's blue out";
     EXPECT_TRUE(notices.boxes.empty());
 }
@@ -161,7 +168,9 @@ TEST_P(FailedDownload, KeepsTheOldModuleAndRegistersNothing) {
     server.Serve("/glyphset/spy-bad.df", Module(webtest::SpyModule()), GetParam());
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), server.Url("/glyphset/spy-bad.df")));
     ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.boxes.empty(); }, kDownloadTimeout));
-    webtest::Pump(200);
+    // The download ended before its notice. A fixed wait: what must not
+    // follow (another request, a registration) gives no event to wait for.
+    webtest::Pump(webtest::kQuietPeriod);
     EXPECT_TRUE(oldModule == webtest::FileBytes(Target(L"spy-bad.df"))) << "the old module was replaced";
     EXPECT_EQ(0, PartialFiles());
     EXPECT_FALSE(webtest::RegisteredServer(spy::SpyFont::ClassId()));
@@ -201,7 +210,8 @@ TEST_F(Download, AnEndlessBodyAndARedirectLoopAreCutOffWithNothingKept) {
     ASSERT_TRUE(webtest::PumpUntil([&] { return notices.boxes.size() == 2; }, kDownloadTimeout));
     EXPECT_GT(requestsAtFailure, netrune::kMaxRedirects);
     EXPECT_LE(requestsAtFailure, netrune::kMaxRedirects + 2);
-    webtest::Pump(200);
+    // A fixed wait, as for any failed download: nothing more may follow.
+    webtest::Pump(webtest::kQuietPeriod);
     EXPECT_FALSE(Exists(L"spy-loop.df"));
     EXPECT_EQ(0, PartialFiles());
 
@@ -232,7 +242,8 @@ TEST_F(Download, ACodeBaseThatNamesNoUsableFileFetchesNothing) {
         ASSERT_EQ(S_OK, PutText(L"ViviFontCodeBase", server.Url(paths[at])));
         EXPECT_EQ(at + 1, notices.boxes.size()) << paths[at];
     }
-    webtest::Pump(300);
+    // A fixed wait: a request that never comes gives no event to wait for.
+    webtest::Pump(webtest::kQuietPeriod);
     EXPECT_EQ(0, server.TotalRequests());
     EXPECT_EQ(0, PartialFiles());
     EXPECT_FALSE(webtest::RegisteredServer(spy::SpyFont::ClassId()));
@@ -242,7 +253,8 @@ TEST_F(Download, AModuleThatNeverYieldsTheClassIsFetchedOnce) {
     server.Serve("/junk/spy-junk.df", "this is no module");
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), server.Url("/junk/spy-junk.df")));
     ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.boxes.empty(); }, kDownloadTimeout));
-    webtest::Pump(500);
+    // A fixed wait: a second fetch that never comes gives no event to wait for.
+    webtest::Pump(webtest::kQuietPeriod);
     EXPECT_EQ(1, server.Requests("/junk/spy-junk.df"));
     EXPECT_EQ(1u, notices.boxes.size());
     EXPECT_FALSE(webtest::RegisteredServer(spy::SpyFont::ClassId()));
@@ -271,11 +283,17 @@ TEST_F(Download, AFileAddressCompletesInsideTheCallThatStartsIt) {
 TEST_F(Download, AControlGoneMidDownloadAbortsItAndHearsNothing) {
     server.Serve("/glyphset/spy-slow.df", Module(webtest::SpyModule()), LoopbackServer::Reply::Stall);
     ASSERT_EQ(S_OK, EmbedWith(webtest::SpyClass::Text(), server.Url("/glyphset/spy-slow.df")));
-    ASSERT_TRUE(webtest::PumpUntil([&] { return server.Requests("/glyphset/spy-slow.df") > 0; }, kDownloadTimeout));
-    webtest::Pump(200);
+    // The control goes mid-body: once part of it is in the download's file.
+    ASSERT_TRUE(webtest::PumpUntil(
+        [&] {
+            const std::vector<DWORD> sizes = PartialFileSizes();
+            return sizes.size() == 1 && sizes[0] > 0;
+        },
+        kDownloadTimeout));
     webtest::Unembed(control.get());
     control.reset();
-    webtest::Pump(500);
+    EXPECT_TRUE(webtest::PumpUntil([&] { return AllObjectsGone(); }, webtest::kEventTimeout))
+        << "the download was not aborted";
     EXPECT_EQ(0, PartialFiles());
     EXPECT_FALSE(Exists(L"spy-slow.df"));
     EXPECT_FALSE(webtest::RegisteredServer(spy::SpyFont::ClassId()));
@@ -321,8 +339,9 @@ TEST_F(Download, ACodeBaseChangedMidDownloadIsFetchedKeptAndShown) {
     ASSERT_TRUE(registered);
     EXPECT_EQ(0, _wcsicmp(Target(L"spy-second.df").c_str(), registered->c_str()));
     EXPECT_EQ(1, server.Requests("/second/spy-second.df"));
-    webtest::Pump(200);
-    EXPECT_GE(webtest::WindowCount(control.get(), RGB(255, 255, 255)), spy::kArea.cx * spy::kArea.cy)
+    EXPECT_TRUE(webtest::PumpUntil(
+        [&] { return webtest::WindowCount(control.get(), RGB(255, 255, 255)) >= spy::kArea.cx * spy::kArea.cy; },
+        webtest::kEventTimeout))
         << "the spy's rectangle is not shown";
     EXPECT_EQ(1, spy.Count("Created"));
     EXPECT_EQ(0, PartialFiles());

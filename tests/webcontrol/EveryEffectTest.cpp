@@ -46,11 +46,11 @@ TEST(EveryEffect, IsShownByTheControlWhenThePageNamesItsClass) {
                                      {L"Text", L"Quillon 文字"},
                                      {L"StaticFontSize", L"40"}});
         ASSERT_EQ(S_OK, webtest::Embed(control.get(), container, &params)) << identity.word;
-        webtest::Pump(200);
         HWND window = nullptr;
         control.As<IOleInPlaceObject>(IID_IOleInPlaceObject)->GetWindow(&window);
-        const webtest::WindowPixels frame(window);
-        EXPECT_GT(Colours(frame).size(), 1u) << identity.word << " drew nothing";
+        EXPECT_TRUE(webtest::PumpUntil([&] { return Colours(webtest::WindowPixels(window)).size() > 1; },
+                                       webtest::kEventTimeout))
+            << identity.word << " drew nothing";
         webtest::Unembed(control.get());
         control.reset();
         EXPECT_EQ(0u, container.references()) << identity.word;

@@ -39,6 +39,12 @@ protected:
         return window;
     }
     PropertyBag SpyParams() { return PropertyBag({{L"ViviFontCLSID", webtest::SpyClass::Text()}, {L"Text", L"abc"}}); }
+    // Pumps until the timer has stepped the effect `count` more times: each
+    // tick's handler has run to its end when this returns.
+    bool PumpTicks(int count) {
+        const int target = spy.Count("UpdateTextFace") + count;
+        return webtest::PumpUntil([&] { return spy.Count("UpdateTextFace") >= target; }, webtest::kEventTimeout);
+    }
 
     webtest::SpyLog spy;
     webtest::SpyClass spyClass;
@@ -60,9 +66,7 @@ TEST_F(InPlace, DrawsItsEffectInItsOwnWindowAndStepsItEveryTick) {
     EXPECT_EQ(TestContainer::kPlace.left, area.left);
     EXPECT_EQ(TestContainer::kPlace.right, area.right);
 
-    webtest::Pump(400);
-    // 30 ms ticks: a dozen in 400 ms, allowing for a slow machine.
-    EXPECT_GE(spy.Count("UpdateTextFace"), 5);
+    ASSERT_TRUE(PumpTicks(5)) << "the timer stopped after " << spy.Count("UpdateTextFace") << " ticks";
     const webtest::WindowPixels frame(window);
     EXPECT_EQ(kRed, frame.At(0, 0));
     EXPECT_EQ(kRed, frame.At(119, 39));
@@ -91,12 +95,13 @@ TEST_F(InPlace, MouseReachesTheEffectAndLeavingIsNoticedWithinATick) {
     EXPECT_EQ((std::vector<std::string>{"#1 MouseEnter", "#1 OnMouseMove 5,6", "#1 OnMouseMove 7,8",
                                         "#1 OnButtonDown 9,10"}),
               spy.Calls({"MouseEnter", "OnMouseMove", "OnButtonDown", "MouseLeave"}));
-    webtest::Pump(100);
+    ASSERT_TRUE(PumpTicks(2));
     EXPECT_EQ(0, spy.Count("MouseLeave")) << "the cursor is still inside";
 
     SetCursorPos(area.right + 50, area.bottom + 50);
-    ASSERT_TRUE(webtest::PumpUntil([&] { return spy.Count("MouseLeave") > 0; }, 200));
-    webtest::Pump(100);
+    ASSERT_TRUE(PumpTicks(1));
+    EXPECT_EQ(1, spy.Count("MouseLeave")) << "the next tick did not notice the cursor left";
+    ASSERT_TRUE(PumpTicks(2));
     EXPECT_EQ(1, spy.Count("MouseLeave"));
 }
 
@@ -105,7 +110,8 @@ TEST_F(InPlace, WithoutAnEffectTicksAndMouseChangeNothing) {
     ASSERT_EQ(S_OK, webtest::Embed(control.get(), container, &params));
     const HWND window = ControlWindow();
     SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 6));
-    webtest::Pump(100);
+    // A fixed wait: without an effect there is no step to wait for.
+    webtest::Pump(webtest::kQuietPeriod);
     EXPECT_TRUE(spy.Lines().empty());
     EXPECT_TRUE(notices.boxes.empty());
 }
@@ -117,17 +123,16 @@ TEST_F(InPlace, DeactivationStopsTheTimerAndReactivationStartsANewOne) {
     ASSERT_EQ(S_OK, control.As<IOleInPlaceObject>(IID_IOleInPlaceObject)->InPlaceDeactivate());
     EXPECT_FALSE(IsWindow(first));
     EXPECT_FALSE(container.inPlaceActive());
-    webtest::Pump(50);
     const int ticks = spy.Count("UpdateTextFace");
-    webtest::Pump(150);
+    // A fixed wait: a stopped timer gives no event to wait for.
+    webtest::Pump(webtest::kQuietPeriod);
     EXPECT_EQ(ticks, spy.Count("UpdateTextFace"));
 
     RECT place = TestContainer::kPlace;
     ASSERT_EQ(S_OK, control.As<IOleObject>(IID_IOleObject)
                         ->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &container, 0, container.window(), &place));
     ASSERT_NE(nullptr, ControlWindow());
-    webtest::Pump(200);
-    EXPECT_GE(spy.Count("UpdateTextFace"), ticks + 3);
+    EXPECT_TRUE(PumpTicks(3)) << "the new window's timer does not step the effect";
 }
 
 TEST_F(InPlace, ClosingGivesEverythingBack) {
@@ -137,7 +142,8 @@ TEST_F(InPlace, ClosingGivesEverythingBack) {
         control = comkit::ComPtr<IUnknown>(static_cast<ILettrix*>(new netrune::Lettrix));
         PropertyBag params = SpyParams();
         ASSERT_EQ(S_OK, webtest::Embed(control.get(), container, &params));
-        webtest::Pump(60);
+        // Closed while the timer steps the effect.
+        ASSERT_TRUE(PumpTicks(1));
         const HWND window = ControlWindow();
         webtest::Unembed(control.get());
         EXPECT_FALSE(IsWindow(window));
@@ -161,16 +167,19 @@ TEST_F(InPlace, ShowsARainRunSetThroughParams) {
     PropertyBag params({{L"ViviFontCLSID", rain}, {L"Text", L"雨だ"}, {L"StaticFontSize", L"48"},
                         {L"StaticFontName", L"ＭＳ ゴシック"}});
     ASSERT_EQ(S_OK, webtest::Embed(control.get(), container, &params));
-    webtest::Pump(300);
-    const webtest::WindowPixels frame(ControlWindow());
     // Red letters in the rain on black: a good share of the frame is red-ish.
-    int reddish = 0;
-    for (int y = 0; y < frame.height; ++y)
-        for (int x = 0; x < frame.width; ++x) {
-            const COLORREF pixel = frame.At(x, y);
-            reddish += GetRValue(pixel) > 128 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100;
-        }
-    EXPECT_GT(reddish, 200);
+    const auto reddish = [&] {
+        const webtest::WindowPixels frame(ControlWindow());
+        int count = 0;
+        for (int y = 0; y < frame.height; ++y)
+            for (int x = 0; x < frame.width; ++x) {
+                const COLORREF pixel = frame.At(x, y);
+                count += GetRValue(pixel) > 128 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100;
+            }
+        return count;
+    };
+    EXPECT_TRUE(webtest::PumpUntil([&] { return reddish() > 200; }, webtest::kEventTimeout))
+        << reddish() << " red-ish pixels";
     webtest::Unembed(control.get());
     control.reset();
     CoRevokeClassObject(cookie);

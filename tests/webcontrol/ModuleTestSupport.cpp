@@ -41,4 +41,8 @@ int WindowCount(IUnknown* control, COLORREF colour) {
     return window ? WindowPixels(window).Count(colour) : -1;
 }
 
+bool ShowsRainsOwnBackground(IUnknown* control, COLORREF page) {
+    return WindowCount(control, RGB(0, 0, 0)) > kBackgroundShown && WindowCount(control, page) < kBackgroundAbsent;
+}
+
 }  // namespace webtest

@@ -36,5 +36,8 @@ constexpr int kBackgroundShown = 800;
 constexpr int kBackgroundAbsent = 200;
 // Pixels of the colour in the control's window, as it is on the screen.
 int WindowCount(IUnknown* control, COLORREF colour);
+// Rain's own black background shows in the control's window, and the page's
+// background colour does not.
+bool ShowsRainsOwnBackground(IUnknown* control, COLORREF page);
 
 }  // namespace webtest

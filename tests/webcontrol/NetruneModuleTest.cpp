@@ -81,13 +81,13 @@ TEST_F(NetruneModule, ShowsARainRunSetEntirelyThroughParams) {
                                      {L"StaticFontSize", L"48"}});
         if (withSettings) params.values.emplace_back(L"ViviFontProperty", webtest::Base64(webtest::RainRecordWithoutRunColours()));
         ASSERT_EQ(S_OK, webtest::Embed(control.get(), container, &params));
-        webtest::Pump(300);
-        if (withSettings) {
-            EXPECT_LT(webtest::WindowCount(control.get(), kBlue), webtest::kBackgroundAbsent);
-            EXPECT_GT(webtest::WindowCount(control.get(), RGB(0, 0, 0)), webtest::kBackgroundShown);
-        } else {
-            EXPECT_GT(webtest::WindowCount(control.get(), kBlue), webtest::kBackgroundShown);
-        }
+        const auto shown = [&] {
+            return withSettings ? webtest::ShowsRainsOwnBackground(control.get(), kBlue)
+                                : webtest::WindowCount(control.get(), kBlue) > webtest::kBackgroundShown;
+        };
+        EXPECT_TRUE(webtest::PumpUntil(shown, webtest::kEventTimeout))
+            << (withSettings ? "with" : "without") << " settings: " << webtest::WindowCount(control.get(), kBlue)
+            << " pixels of the page's blue, " << webtest::WindowCount(control.get(), RGB(0, 0, 0)) << " of black";
         webtest::Unembed(control.get());
     }
     EXPECT_EQ(0u, container.references());

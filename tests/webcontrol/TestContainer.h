@@ -114,6 +114,14 @@ void Unembed(IUnknown* control);
 void Pump(DWORD milliseconds);
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds);
 
+// The limit of a wait for something that must happen: far beyond what a
+// loaded machine needs, and never waited out when things go right.
+constexpr DWORD kEventTimeout = 10000;
+// How long a test watches for something that must not happen. A machine too
+// slow to show a fault within it lets the fault pass; it never fails a
+// control that is right.
+constexpr DWORD kQuietPeriod = 300;
+
 // A property of the control through IDispatch, as a page's script sets it.
 HRESULT PutByName(IUnknown* control, const wchar_t* name, VARIANT value);
 std::wstring GetText(IUnknown* control, const wchar_t* name);
