@@ -17,6 +17,9 @@
 namespace winkit {
 
 enum class TargetKind { Section8, Section32, ScaledSection32, Monochrome, ScreenBitmap };
+inline constexpr TargetKind kEveryTargetKind[] = {TargetKind::Section8, TargetKind::Section32,
+                                                  TargetKind::ScaledSection32, TargetKind::Monochrome,
+                                                  TargetKind::ScreenBitmap};
 
 class ReadableTarget {
 public:

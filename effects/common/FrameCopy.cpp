@@ -24,6 +24,28 @@ void Fill(HDC target, POINT at, int width, int rows, COLORREF colour) {
     PatBlt(target, at.x, at.y, width, rows, PATCOPY);
 }
 
+// Whether `target` maps one logical unit to one pixel: MM_TEXT and no world
+// transform. Only there does a strip land as its part of one copy.
+bool MapsOneToOne(HDC target) {
+    XFORM transform{};
+    return GetMapMode(target) == MM_TEXT && GetWorldTransform(target, &transform) && transform.eM11 == 1.0f &&
+           transform.eM12 == 0.0f && transform.eM21 == 0.0f && transform.eM22 == 1.0f && transform.eDx == 0.0f &&
+           transform.eDy == 0.0f;
+}
+
+// Whether a fill with the nearest colour has been shown to give what a copy
+// of that colour gives on the bitmap `target` holds: a device bitmap of 32
+// bits, or a section of 8 or 32 bits in plain RGB. Not known for any other
+// target, a window's or a printer's context among them.
+bool FillsAsCopied(HDC target) {
+    DIBSECTION section{};
+    const int described = GetObjectW(GetCurrentObject(target, OBJ_BITMAP), sizeof section, &section);
+    const int bits = section.dsBm.bmBitsPixel * section.dsBm.bmPlanes;
+    if (described == static_cast<int>(sizeof(BITMAP))) return bits == 32;  // a device bitmap
+    return described == static_cast<int>(sizeof section) && section.dsBmih.biCompression == BI_RGB &&
+           (bits == 32 || bits == 8);
+}
+
 }  // namespace
 
 void CopyFrame(HDC target, POINT at, int width, int rows, HDC source, int sourceTop, DrawnBand drawn) {
@@ -40,22 +62,6 @@ void CopyFrame(HDC target, POINT at, int width, int rows, HDC source, int source
     const COLORREF blank = RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
     Fill(target, at, width, drawn.from, blank);
     Fill(target, {at.x, at.y + drawn.to}, width, rows - drawn.to, blank);
-}
-
-bool MapsOneToOne(HDC target) {
-    XFORM transform{};
-    return GetMapMode(target) == MM_TEXT && GetWorldTransform(target, &transform) && transform.eM11 == 1.0f &&
-           transform.eM12 == 0.0f && transform.eM21 == 0.0f && transform.eM22 == 1.0f && transform.eDx == 0.0f &&
-           transform.eDy == 0.0f;
-}
-
-bool FillsAsCopied(HDC target) {
-    DIBSECTION section{};
-    const int described = GetObjectW(GetCurrentObject(target, OBJ_BITMAP), sizeof section, &section);
-    const int bits = section.dsBm.bmBitsPixel * section.dsBm.bmPlanes;
-    if (described == static_cast<int>(sizeof(BITMAP))) return bits == 32;  // a device bitmap
-    return described == static_cast<int>(sizeof section) && section.dsBmih.biCompression == BI_RGB &&
-           (bits == 32 || bits == 8);
 }
 
 }  // namespace palette

@@ -38,14 +38,4 @@ struct DrawnBand {
 // entry 0 alone: the pixels of one copy of the whole, whatever the target.
 void CopyFrame(HDC target, POINT at, int width, int rows, HDC source, int sourceTop, DrawnBand drawn);
 
-// Whether `target` maps one logical unit to one pixel: MM_TEXT and no world
-// transform. Only there does a strip land as its part of one copy.
-bool MapsOneToOne(HDC target);
-
-// Whether a fill with the nearest colour has been shown to give what a copy
-// of that colour gives on the bitmap `target` holds: a device bitmap of 32
-// bits, or a section of 8 or 32 bits in plain RGB. Not known for any other
-// target, a window's or a printer's context among them.
-bool FillsAsCopied(HDC target);
-
 }  // namespace palette

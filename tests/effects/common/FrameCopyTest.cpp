@@ -32,10 +32,6 @@ TEST(FrameCopy, StripsStayWithinTheBufferSizeAndNeverVanish) {
     EXPECT_EQ(1, palette::StripRows(1 << 20));
 }
 
-constexpr winkit::TargetKind kEveryTarget[] = {winkit::TargetKind::Section8, winkit::TargetKind::Section32,
-                                               winkit::TargetKind::ScaledSection32, winkit::TargetKind::Monochrome,
-                                               winkit::TargetKind::ScreenBitmap};
-
 // On every kind of target a host may lend, the frame has the pixels of one
 // copy of the whole: cut into strips, with the rows outside the drawn band
 // filled or not, from a first row below the top. Entry 0 is a light grey,
@@ -56,7 +52,7 @@ TEST(FrameCopy, GivesThePixelsOfOneCopyOnEveryTarget) {
         for (int row = 0; row < kRows; ++row)
             if (row < band.from || row >= band.to)
                 std::memset(plane.pixels + (kHeight - 1 - kTop - row) * plane.stride, 0, plane.stride);
-        for (const winkit::TargetKind kind : kEveryTarget) {
+        for (const winkit::TargetKind kind : winkit::kEveryTargetKind) {
             SCOPED_TRACE(testing::Message() << "target " << static_cast<int>(kind) << ", rows " << band.from << " to "
                                             << band.to);
             winkit::ReadableTarget whole(kWidth + 10, kHeight, kind, RGB(1, 2, 3));

@@ -146,9 +146,7 @@ TEST(Frame, ShowsTheTextWherePlainOutputPutsIt) {
 // every kind of target a host may lend, spare rows and a source row below
 // the top included, frame after frame over what the host showed before.
 TEST(Frame, RowsLeftAtEntryZeroShowAsTheirCopyWould) {
-    for (const winkit::TargetKind kind :
-         {winkit::TargetKind::Section8, winkit::TargetKind::Section32, winkit::TargetKind::ScaledSection32,
-          winkit::TargetKind::Monochrome, winkit::TargetKind::ScreenBitmap}) {
+    for (const winkit::TargetKind kind : winkit::kEveryTargetKind) {
         HostedProbe copied(L"Tg", 30), filled(L"Tg", 30);
         // Light grey: a copy to a monochrome bitmap turns it black, its nearest colour there is white.
         copied.run.background = filled.run.background = RGB(200, 200, 200);
