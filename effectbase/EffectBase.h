@@ -62,14 +62,15 @@ protected:
     // a clone, an accepted parameter record) and when the mouse comes or goes;
     // `hovered` asks for the values that stand while the mouse is inside.
     // A stored record loaded while the mouse is inside keeps the hover values
-    // until it leaves; a clone is never hovered.
+    // until it leaves, or until the next build in the classes whose build
+    // ends a hover; a clone is never hovered.
     virtual void TakeWorkingCopies(bool /*hovered*/) {}
     // What else a class does when the mouse comes or goes.
     virtual void Entered() {}
     virtual void Left() {}
     bool Hovered() const { return hovered_; }
     // Ends a hover as the mouse leaving would: for the classes whose hover
-    // a change of the run ends, the mouse still over the run.
+    // a build of their surfaces ends, the mouse still over the run.
     void EndHover();
 
     // Seam for what depends on the property block beyond the block itself

@@ -116,13 +116,6 @@ void PaletteEffectBase::TakeKeys(const PaletteKeyHead& keys) {
     static_cast<IViviFont*>(this)->ChangeParagraph();
 }
 
-void PaletteEffectBase::RunChanged() {
-    // Not in the build, which may wait for the next frame: a MouseEnter
-    // between the change and that frame must outlive it.
-    if (hover_ == HoverAtBuild::Ends) EndHover();
-    EffectBase::RunChanged();
-}
-
 void PaletteEffectBase::BuildTextBitmap() {
     try {
         BuildSurfaces();
@@ -134,6 +127,10 @@ void PaletteEffectBase::BuildTextBitmap() {
 }
 
 void PaletteEffectBase::BuildSurfaces() {
+    // Every build, whatever asked for it (an activation, a change while
+    // activated, the first frame after none), starts the held or frozen
+    // motion over, the mouse still over the run or not.
+    if (hover_ == HoverAtBuild::Ends) EndHover();
     BeforeBuild();
     // No run (an unbound object): nothing to show, even on the spare rows or
     // the margins some classes add.

@@ -38,12 +38,11 @@ enum class KeyCopy { WholeHead, FirstEightPositions };
 // drawn in the top entry and keep the run's colour.
 enum class TextColourKey { None, Last };
 
-// Whether the rebuild a change of the run asks for ends a hover (the mouse
-// may still be over the run): the classes that hold or freeze their motion
-// under the mouse start over with the changed run. The hover ends at the
-// change, in the order of the host's calls, not when the build runs, which
-// may wait for the next query or frame; a build that no change asked for (an
-// activation, the first frame) keeps it.
+// Whether every build of the surfaces ends a hover (the mouse may still be
+// over the run): the classes that hold or freeze their motion under the
+// mouse start it over with each build. A build runs at an activation, at a
+// change of the run while activated, and at the first frame while not
+// activated, so a change while deactivated ends the hover only at that frame.
 enum class HoverAtBuild { Kept, Ends };
 
 // A drawing area as a class states it: wide enough that no margin a stored
@@ -128,8 +127,6 @@ protected:
     void BuildTextBitmap() override;
     void ReleaseTextBitmap() override;
     void PropertiesLoaded() override { BuildGradientPalette(); }
-    // Ends the hover where the class asks for it, then rebuilds.
-    void RunChanged() override;
 
     // The machinery a class uses.
     void SetDefaultPaletteKeys() { palette::SetDefaultPaletteKeys(Head(), defaultKeys_); }

@@ -37,7 +37,7 @@ std::set<std::pair<int, int>> InkedRows(const Naughty& naughty) {
 
 TEST(Naughty, LettersStandInLineAndStillUnderTheMouseAndJumpAboutOtherwise) {
     Naughty naughty(L"HHHHHHHH");
-    // Entered before the first frame: they stand in line from it on.
+    naughty.Frames(1);  // built: a build ends a hover
     naughty.effect->MouseEnter();
     naughty.Frames(1);
     const std::vector<BYTE> lined = naughty.Surface();

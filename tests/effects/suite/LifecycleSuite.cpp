@@ -23,7 +23,10 @@ char Activated(const HostedEffect& hosted) {
 TEST(EffectActivation, FollowsActivateDeactivateAndTheNextDraw) {
     HostedEffect hosted;
     const auto activation = hosted.As<IViviFontActivation>(IID_IViviFontActivation);
-    EXPECT_EQ(0, Activated(hosted));
+    hosted.Area();
+    int width = 0;
+    hosted.effect->GetWidth(2, &width);
+    EXPECT_EQ(0, Activated(hosted)) << "a query builds nothing";
     EXPECT_EQ(S_OK, activation->Activate());
     EXPECT_EQ(1, Activated(hosted));
     EXPECT_EQ(S_OK, activation->Deactivate());
