@@ -16,18 +16,22 @@ namespace {
 constexpr int kWidth = 160, kHeight = 48;
 const std::string kBytes = winkit::ToAnsi(L"Ag雨の文字 |jQ");
 
-// The run's font as a host may give it: turned by an escapement (in tenths
-// of a degree) or slanted.
+// The run's font as a host may give it: turned by an escapement or an
+// orientation (in tenths of a degree), or slanted.
 struct FontShape {
     LONG escapement = 0;
+    LONG orientation = 0;
     BYTE italic = 0;
 };
+
+constexpr FontShape Turned(LONG tenths) { return {.escapement = tenths, .orientation = tenths}; }
 
 winkit::Font RunFont(int pixels, FontShape shape = {}) {
     LOGFONTA font;
     const tagPassLOGFONT run = testsupport::TestRun(L"", pixels).font;
     std::memcpy(&font, &run, sizeof font);
-    font.lfEscapement = font.lfOrientation = shape.escapement;
+    font.lfEscapement = shape.escapement;
+    font.lfOrientation = shape.orientation;
     font.lfItalic = shape.italic;
     return winkit::Font(CreateFontIndirectA(&font));
 }
@@ -69,9 +73,11 @@ struct Pair {
 // surface's colours changed. An upright font's text, slanted or not, is
 // stamped; a turned font's text lands a pixel apart at some places.
 TEST(TextStamp, GivesThePixelsOfTheTextCall) {
-    for (const FontShape shape : {FontShape{}, FontShape{0, 1}, FontShape{50}, FontShape{300}, FontShape{-50},
-                                  FontShape{3550}, FontShape{10}}) {
-        SCOPED_TRACE(testing::Message() << "escapement " << shape.escapement << " italic " << +shape.italic);
+    for (const FontShape shape :
+         {FontShape{}, FontShape{.italic = 1}, Turned(50), Turned(300), Turned(-50), Turned(3550), Turned(10),
+          FontShape{.orientation = 900}, FontShape{.escapement = 900}}) {
+        SCOPED_TRACE(testing::Message() << "escapement " << shape.escapement << " orientation " << shape.orientation
+                                        << " italic " << +shape.italic);
         Pair pair(Colours(0));
         ASSERT_TRUE(pair.built);
         const winkit::Font font = RunFont(30, shape);
@@ -107,9 +113,14 @@ TEST(TextStamp, GivesThePixelsOfTheTextCall) {
                 }
             }
         }
-        // Text drawn once is left to its call: it is captured when drawn again.
-        if (shape.escapement == 0) {
+        // Text drawn once is left to its call: it is captured when drawn
+        // again. A turned font's text keeps its call, whichever of the two
+        // angles turns it: where the context honours the orientation the
+        // glyphs turn apart from the line.
+        if (shape.escapement == 0 && shape.orientation == 0) {
             EXPECT_EQ(drawn - 1, stamped);
+        } else {
+            EXPECT_EQ(0, stamped);
         }
     }
 }
