@@ -19,9 +19,9 @@
 namespace winkit {
 
 enum class TargetKind { Section8, Section32, ScaledSection32, Monochrome, ScreenBitmap, Metafile };
-inline constexpr TargetKind kEveryTargetKind[] = {TargetKind::Section8, TargetKind::Section32,
+inline constexpr TargetKind kEveryTargetKind[] = {TargetKind::Section8,        TargetKind::Section32,
                                                   TargetKind::ScaledSection32, TargetKind::Monochrome,
-                                                  TargetKind::ScreenBitmap};
+                                                  TargetKind::ScreenBitmap,    TargetKind::Metafile};
 
 class ReadableTarget {
 public:
