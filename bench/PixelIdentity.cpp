@@ -59,6 +59,7 @@ std::vector<Case> Cases() {
     }
     // Strips are cut only on a run taller than one strip.
     cases.push_back({"large", LargeRun(), false, winkit::TargetKind::ScaledSection32, "scaled"});
+    cases.push_back({"large", LargeRun(), false, winkit::TargetKind::Metafile, "emf"});
     cases.push_back({"standard", OnLightGrey(StandardRun()), false, winkit::TargetKind::Monochrome, "mono"});
     cases.push_back({"standard", StandardRun(), false, winkit::TargetKind::ScreenBitmap, "screen"});
     return cases;

@@ -67,6 +67,23 @@ public:
     explicit MemoryDC(HDC compatibleWith) : UniqueHandle(CreateCompatibleDC(compatibleWith)) {}
 };
 
+// A recorded enhanced metafile, deleted at scope end.
+using EnhMetaFile = UniqueHandle<NullEmptyTraits<HENHMETAFILE, DeleteEnhMetaFile>>;
+
+// Ends a recording and drops what it recorded.
+inline void DiscardRecording(HDC dc) { DeleteEnhMetaFile(CloseEnhMetaFile(dc)); }
+
+// The context of an enhanced metafile being recorded; what it recorded is
+// dropped at scope end unless Close() took it.
+class RecordingDC : public UniqueHandle<NullEmptyTraits<HDC, DiscardRecording>> {
+public:
+    RecordingDC() = default;
+    // A picture of `frame` (in 0.01 mm) on the device of `reference` (null: the screen).
+    RecordingDC(HDC reference, const RECT& frame)
+        : UniqueHandle(CreateEnhMetaFileW(reference, nullptr, &frame, nullptr)) {}
+    EnhMetaFile Close() { return EnhMetaFile(*this ? CloseEnhMetaFile(release()) : nullptr); }
+};
+
 // Selects an object into a device context and selects the previous one back at
 // scope end, so that objects are never deleted while selected.
 class Selection {

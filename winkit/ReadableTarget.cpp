@@ -51,6 +51,7 @@ HBITMAP MakeBitmap(int width, int height, TargetKind kind, BYTE** pixels) {
         case TargetKind::Section32:
             return MakeSection(width, height, 32, pixels);
         case TargetKind::ScaledSection32:
+        case TargetKind::Metafile:  // played back at the scaled size
             return MakeSection(ScaledUp(width, kScalePixels.cx, kScaleLogical.cx),
                                ScaledUp(height, kScalePixels.cy, kScaleLogical.cy), 32, pixels);
         case TargetKind::Monochrome:
@@ -62,10 +63,26 @@ HBITMAP MakeBitmap(int width, int height, TargetKind kind, BYTE** pixels) {
     return CreateCompatibleBitmap(screen.get(), width, height);
 }
 
+// A recording of `logical`, one unit to a pixel of the screen.
+RecordingDC Record(const RECT& logical) {
+    const ScreenDC screen;
+    const auto hundredthsOfMm = [&](LONG pixels, int millimetres, int resolution) {
+        return MulDiv(pixels, 100 * GetDeviceCaps(screen.get(), millimetres), GetDeviceCaps(screen.get(), resolution));
+    };
+    const RECT frame{0, 0, hundredthsOfMm(logical.right, HORZSIZE, HORZRES),
+                     hundredthsOfMm(logical.bottom, VERTSIZE, VERTRES)};
+    return RecordingDC(screen.get(), frame);
+}
+
 }  // namespace
 
 ReadableTarget::ReadableTarget(int width, int height, TargetKind kind, COLORREF paper)
-    : dc_(nullptr), bitmap_(MakeBitmap(width, height, kind, &pixels_)), selection_(dc_.get(), bitmap_.get()) {
+    : dc_(nullptr),
+      bitmap_(MakeBitmap(width, height, kind, &pixels_)),
+      selection_(dc_.get(), bitmap_.get()),
+      kind_(kind),
+      logical_{0, 0, width, height},
+      recording_(kind == TargetKind::Metafile ? Record(logical_) : RecordingDC()) {
     if (!dc_ || !bitmap_) return;
     BITMAP described{};
     GetObjectW(bitmap_.get(), sizeof described, &described);
@@ -76,12 +93,21 @@ ReadableTarget::ReadableTarget(int width, int height, TargetKind kind, COLORREF 
         SetWindowExtEx(dc_.get(), kScaleLogical.cx, kScaleLogical.cy, nullptr);
         SetViewportExtEx(dc_.get(), kScalePixels.cx, kScalePixels.cy, nullptr);
     }
-    const RECT all{0, 0, width, height};
     const Brush brush(CreateSolidBrush(paper));
-    FillRect(dc_.get(), &all, brush.get());
+    FillRect(dc(), &logical_, brush.get());
+    if (kind != TargetKind::Metafile) return;
+    // Where playback leaves a pixel untouched it shows paper too.
+    section_ = {0, 0, described.bmWidth, described.bmHeight};
+    FillRect(dc_.get(), &section_, brush.get());
 }
 
 std::span<const BYTE> ReadableTarget::Pixels() const {
+    if (kind_ == TargetKind::Metafile) {
+        // Played over what earlier reads played, it shows all that was recorded.
+        const EnhMetaFile recorded = recording_.Close();
+        recording_ = Record(logical_);
+        PlayEnhMetaFile(dc_.get(), recorded.get(), &section_);
+    }
     GdiFlush();
     if (pixels_) return {pixels_, size_};
     GetBitmapBits(bitmap_.get(), static_cast<LONG>(read_.size()), read_.data());

@@ -3,7 +3,9 @@
 // a grey ramp, so that colours map to the nearest entry) or of 32 bits, the
 // latter also behind a context that scales (3 logical units to 5 pixels
 // across and 4 down); a monochrome device bitmap; a device bitmap like the
-// screen's. Each is selected into a memory context.
+// screen's; an enhanced metafile, as a container records a picture to keep or
+// print, read by playing it back at that same scale onto a 32-bit section.
+// Each bitmap is selected into a memory context.
 #pragma once
 
 #include <windows.h>
@@ -16,10 +18,10 @@
 
 namespace winkit {
 
-enum class TargetKind { Section8, Section32, ScaledSection32, Monochrome, ScreenBitmap };
-inline constexpr TargetKind kEveryTargetKind[] = {TargetKind::Section8, TargetKind::Section32,
+enum class TargetKind { Section8, Section32, ScaledSection32, Monochrome, ScreenBitmap, Metafile };
+inline constexpr TargetKind kEveryTargetKind[] = {TargetKind::Section8,        TargetKind::Section32,
                                                   TargetKind::ScaledSection32, TargetKind::Monochrome,
-                                                  TargetKind::ScreenBitmap};
+                                                  TargetKind::ScreenBitmap,    TargetKind::Metafile};
 
 class ReadableTarget {
 public:
@@ -28,8 +30,10 @@ public:
     ReadableTarget(const ReadableTarget&) = delete;
     ReadableTarget& operator=(const ReadableTarget&) = delete;
 
-    explicit operator bool() const { return dc_ && bitmap_ && (pixels_ || !read_.empty()); }
-    HDC dc() const { return dc_.get(); }
+    explicit operator bool() const { return dc() && dc_ && bitmap_ && (pixels_ || !read_.empty()); }
+    // A metafile's recording goes on in a context of its own after each
+    // read, so take this afresh after Pixels().
+    HDC dc() const { return kind_ == TargetKind::Metafile ? recording_.get() : dc_.get(); }
     // Every byte of the picture, once pending drawing has reached it.
     std::span<const BYTE> Pixels() const;
 
@@ -42,6 +46,13 @@ private:
     MemoryDC dc_;
     Bitmap bitmap_;
     Selection selection_;
+    TargetKind kind_;
+    // A metafile's picture in logical units, the section's pixels it is
+    // played onto, and its recording since the last read (earlier reads
+    // played theirs onto the section).
+    RECT logical_;
+    RECT section_{};
+    mutable RecordingDC recording_;
 };
 
 }  // namespace winkit

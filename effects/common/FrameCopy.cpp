@@ -24,13 +24,16 @@ void Fill(HDC target, POINT at, int width, int rows, COLORREF colour) {
     PatBlt(target, at.x, at.y, width, rows, PATCOPY);
 }
 
-// Whether `target` maps one logical unit to one pixel: MM_TEXT and no world
-// transform. Only there does a strip land as its part of one copy.
-bool MapsOneToOne(HDC target) {
+// Whether a strip lands on `target` as its part of one copy: on a memory or
+// display context that maps one logical unit to one pixel (MM_TEXT, no world
+// transform). A metafile context maps so too, but keeps each strip as a
+// record that playback stretches by itself.
+bool TakesStrips(HDC target) {
+    const DWORD type = GetObjectType(target);
     XFORM transform{};
-    return GetMapMode(target) == MM_TEXT && GetWorldTransform(target, &transform) && transform.eM11 == 1.0f &&
-           transform.eM12 == 0.0f && transform.eM21 == 0.0f && transform.eM22 == 1.0f && transform.eDx == 0.0f &&
-           transform.eDy == 0.0f;
+    return (type == OBJ_MEMDC || type == OBJ_DC) && GetMapMode(target) == MM_TEXT &&
+           GetWorldTransform(target, &transform) && transform.eM11 == 1.0f && transform.eM12 == 0.0f &&
+           transform.eM21 == 0.0f && transform.eM22 == 1.0f && transform.eDx == 0.0f && transform.eDy == 0.0f;
 }
 
 // Whether a fill with the nearest colour has been shown to give what a copy
@@ -49,7 +52,7 @@ bool FillsAsCopied(HDC target) {
 }  // namespace
 
 void CopyFrame(HDC target, POINT at, int width, int rows, HDC source, int sourceTop, DrawnBand drawn) {
-    if (!MapsOneToOne(target)) {
+    if (!TakesStrips(target)) {
         BitBlt(target, at.x, at.y, width, rows, source, 0, sourceTop, SRCCOPY);
         return;
     }

@@ -8,10 +8,15 @@
 //
 // Either keeps every pixel of one copy of the whole only on some targets. A
 // strip is mapped to device pixels by itself, so on a scaled or transformed
-// context its edges round apart from those of one copy. A fill takes the
-// target's nearest colour, which a copy to a monochrome bitmap does not (only
-// the source's background colour turns white there). Elsewhere the frame
-// goes out as one copy.
+// context its edges round apart from those of one copy, and a metafile keeps
+// it as a record that playback stretches by itself. A fill takes the target's
+// nearest colour, which a copy to a monochrome bitmap does not (only the
+// source's background colour turns white there). So strips go only to a
+// memory or display context that maps one unit to one pixel, and fills only
+// where that context also holds a section of 8 or 32 bits or a 32-bit device
+// bitmap; elsewhere on such a context the copy still goes out in strips. On
+// a metafile or a scaling or transformed context the frame goes out as one
+// copy.
 #pragma once
 
 #include <windows.h>

@@ -154,6 +154,7 @@ TEST(Frame, RowsLeftAtEntryZeroShowAsTheirCopyWould) {
         const SIZE area = copied.Area();
         winkit::ReadableTarget a(area.cx + 12, area.cy + 12, kind, RGB(200, 20, 90));
         winkit::ReadableTarget b(area.cx + 12, area.cy + 12, kind, RGB(200, 20, 90));
+        ASSERT_TRUE(a && b) << "target " << static_cast<int>(kind);
         for (const BYTE level : {BYTE{200}, BYTE{0}, BYTE{37}}) {
             for (HostedProbe* probe : {&copied, &filled}) {
                 ProbeBlock block = probe->Saved();
