@@ -25,11 +25,8 @@
 
 namespace {
 
+using webtest::kDownloadTimeout;
 using webtest::LoopbackServer;
-
-// The limit of a wait for a download's end: an endless body is read up to
-// the bound of 64 MB first, which a loaded machine takes long over.
-constexpr DWORD kDownloadTimeout = 60000;
 
 class Download : public testing::Test {
 protected:
