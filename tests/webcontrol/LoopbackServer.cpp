@@ -2,6 +2,7 @@
 
 #include <ws2tcpip.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "tests/webcontrol/TestContainer.h"
@@ -71,6 +72,19 @@ void LoopbackServer::Release(const std::string& path) {
     released_.notify_all();
 }
 
+void LoopbackServer::Pace(const std::string& path) {
+    const std::lock_guard lock(mutex_);
+    pacedPaths_.insert(path);
+}
+
+void LoopbackServer::LetPacedAnswersGo(int count) {
+    {
+        const std::lock_guard lock(mutex_);
+        pacedLetGo_ = std::max(pacedLetGo_, count);
+    }
+    released_.notify_all();
+}
+
 std::wstring LoopbackServer::Url(const std::string& path) const {
     return L"http://127.0.0.1:" + std::to_wstring(port_) + std::wstring(path.begin(), path.end());
 }
@@ -133,9 +147,14 @@ void LoopbackServer::Answer(SOCKET connection) {
     const std::string path = request.substr(start, request.find(' ', start) - start);
     Resource resource{"<html><body>Not Found</body></html>", Reply::NotFound, {}};
     {
-        const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         ++requests_[path];
         if (const auto found = resources_.find(path); found != resources_.end()) resource = found->second;
+        if (pacedPaths_.count(path) > 0) {
+            const int turn = ++pacedRequests_;
+            released_.wait(lock, [&] { return stopping_ || pacedLetGo_ >= turn; });
+            if (stopping_) return;
+        }
     }
     SendBody(connection, path, resource);
     shutdown(connection, SD_SEND);

@@ -51,6 +51,11 @@ public:
     void Redirect(const std::string& path, const std::string& to);
     // Lets a Held answer send the rest of its body.
     void Release(const std::string& path);
+    // Requests to the path wait for their answer, in turn with those to the
+    // other paced paths: the nth is answered once the test has let n go.
+    // The test sees what the client did with one answer before the next.
+    void Pace(const std::string& path);
+    void LetPacedAnswersGo(int count);
     std::wstring Url(const std::string& path) const;
     int Requests(const std::string& path) const;
     int TotalRequests() const;
@@ -81,6 +86,9 @@ private:
     std::condition_variable released_;
     std::map<std::string, Resource> resources_;
     std::set<std::string> releasedPaths_;
+    std::set<std::string> pacedPaths_;
+    int pacedRequests_ = 0;
+    int pacedLetGo_ = 0;
     std::map<std::string, int> requests_;
     std::map<std::string, int> answered_;
     std::thread thread_;
