@@ -324,7 +324,6 @@ TEST_F(Download, AControlReleasedWhileItsCompletionShowsAMessageGoesAfterIt) {
         const long live = comkit::ModuleState::LiveObjects();
         control.reset();
         heldThroughTheMessage = comkit::ModuleState::LiveObjects() == live;
-        webtest::Pump(100);
     };
     ASSERT_EQ(S_OK, EmbedWith(L"{6A1D0C55-2E4B-4C1F-9D3A-5B6C7D8E9F01}", server.Url("/glyphset/spy-other.df")));
     ASSERT_TRUE(webtest::PumpUntil([&] { return !notices.boxes.empty(); }, kDownloadTimeout));
