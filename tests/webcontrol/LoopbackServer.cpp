@@ -2,12 +2,20 @@
 
 #include <ws2tcpip.h>
 
+#include <algorithm>
 #include <cstdio>
+
+#include "tests/webcontrol/TestContainer.h"
 
 namespace webtest {
 namespace {
 
+// Every wait is cut into slices this long, so that a stop ends it at once:
+// the connections never block.
 constexpr timeval kSlice{0, 50 * 1000};
+// Longer than a test waits for a download and then for what follows it, so
+// that the server never ends an answer that a test expects to hang.
+constexpr ULONGLONG kIdleLimit = ULONGLONG{kDownloadTimeout} + kEventTimeout;
 
 bool Ready(SOCKET connection, bool forWriting) {
     fd_set set;
@@ -64,6 +72,19 @@ void LoopbackServer::Release(const std::string& path) {
     released_.notify_all();
 }
 
+void LoopbackServer::Pace(const std::string& path) {
+    const std::lock_guard lock(mutex_);
+    pacedPaths_.insert(path);
+}
+
+void LoopbackServer::LetPacedAnswersGo(int count) {
+    {
+        const std::lock_guard lock(mutex_);
+        pacedLetGo_ = std::max(pacedLetGo_, count);
+    }
+    released_.notify_all();
+}
+
 std::wstring LoopbackServer::Url(const std::string& path) const {
     return L"http://127.0.0.1:" + std::to_wstring(port_) + std::wstring(path.begin(), path.end());
 }
@@ -87,35 +108,53 @@ int LoopbackServer::Answered(const std::string& path) const {
     return found == answered_.end() ? 0 : found->second;
 }
 
-// Waits in short slices so that stopping never takes long.
 void LoopbackServer::Run() {
     while (!stopping_) {
         if (!Ready(listener_, false)) continue;
         const SOCKET connection = accept(listener_, nullptr, nullptr);
         if (connection == INVALID_SOCKET) continue;
-        Answer(connection);
+        u_long nonBlocking = 1;
+        if (ioctlsocket(connection, FIONBIO, &nonBlocking) == 0) Answer(connection);
         closesocket(connection);
     }
 }
 
-void LoopbackServer::Answer(SOCKET connection) {
-    DWORD timeout = 2000;
-    setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof timeout);
-    std::string request;
-    char chunk[1024];
-    while (request.find("\r\n\r\n") == std::string::npos) {
-        const int received = recv(connection, chunk, sizeof chunk, 0);
-        if (received <= 0) return;
-        request.append(chunk, received);
+bool LoopbackServer::AwaitReady(SOCKET connection, bool forWriting) const {
+    const ULONGLONG deadline = GetTickCount64() + kIdleLimit;
+    while (!stopping_) {
+        if (Ready(connection, forWriting)) return true;
+        if (GetTickCount64() >= deadline) return false;
     }
+    return false;
+}
+
+bool LoopbackServer::ReceiveHead(SOCKET connection, std::string& head) {
+    char chunk[1024];
+    while (head.find("\r\n\r\n") == std::string::npos) {
+        if (!AwaitReady(connection, false)) return false;
+        const int received = recv(connection, chunk, sizeof chunk, 0);
+        if (received <= 0) return false;
+        head.append(chunk, received);
+    }
+    return true;
+}
+
+void LoopbackServer::Answer(SOCKET connection) {
+    std::string request;
+    if (!ReceiveHead(connection, request)) return;
     // "GET /path HTTP/1.1"
     const std::size_t start = request.find(' ') + 1;
     const std::string path = request.substr(start, request.find(' ', start) - start);
     Resource resource{"<html><body>Not Found</body></html>", Reply::NotFound, {}};
     {
-        const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         ++requests_[path];
         if (const auto found = resources_.find(path); found != resources_.end()) resource = found->second;
+        if (pacedPaths_.count(path) > 0) {
+            const int turn = ++pacedRequests_;
+            released_.wait(lock, [&] { return stopping_ || pacedLetGo_ >= turn; });
+            if (stopping_) return;
+        }
     }
     SendBody(connection, path, resource);
     shutdown(connection, SD_SEND);
@@ -190,9 +229,9 @@ void LoopbackServer::SendBody(SOCKET connection, const std::string& path, const 
 
 bool LoopbackServer::SendAll(SOCKET connection, const char* data, std::size_t size) {
     while (size > 0) {
-        if (stopping_) return false;
-        if (!Ready(connection, true)) continue;
+        if (!AwaitReady(connection, true)) return false;
         const int sent = send(connection, data, static_cast<int>(std::min<std::size_t>(size, 1 << 16)), 0);
+        if (sent == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) continue;
         if (sent <= 0) return false;
         data += sent;
         size -= sent;
@@ -200,12 +239,9 @@ bool LoopbackServer::SendAll(SOCKET connection, const char* data, std::size_t si
     return true;
 }
 
-// At most ten seconds, so that a test never hangs on its server.
 void LoopbackServer::WaitForClientToGo(SOCKET connection) {
-    for (int slice = 0; slice < 200 && !stopping_; ++slice) {
-        if (!Ready(connection, false)) continue;
-        char byte;
-        if (recv(connection, &byte, 1, 0) <= 0) return;
+    char byte;
+    while (AwaitReady(connection, false) && recv(connection, &byte, 1, 0) > 0) {
     }
 }
 
