@@ -24,14 +24,17 @@ void Fill(HDC target, POINT at, int width, int rows, COLORREF colour) {
     PatBlt(target, at.x, at.y, width, rows, PATCOPY);
 }
 
-// Whether a strip lands on `target` as its part of one copy: on a memory or
-// display context that maps one logical unit to one pixel (MM_TEXT, no world
-// transform). A metafile context maps so too, but keeps each strip as a
-// record that playback stretches by itself.
+// Whether a strip lands on `target` as its part of one copy: on a memory
+// context or a display's that maps one logical unit to one pixel (MM_TEXT,
+// no world transform). A metafile context maps so too, but keeps each strip
+// as a record that playback stretches by itself; so may a printer's, whose
+// pages a spooler can record and scale.
 bool TakesStrips(HDC target) {
     const DWORD type = GetObjectType(target);
+    const bool rasterHere =
+        type == OBJ_MEMDC || (type == OBJ_DC && GetDeviceCaps(target, TECHNOLOGY) == DT_RASDISPLAY);
     XFORM transform{};
-    return (type == OBJ_MEMDC || type == OBJ_DC) && GetMapMode(target) == MM_TEXT &&
+    return rasterHere && GetMapMode(target) == MM_TEXT &&
            GetWorldTransform(target, &transform) && transform.eM11 == 1.0f && transform.eM12 == 0.0f &&
            transform.eM21 == 0.0f && transform.eM22 == 1.0f && transform.eDx == 0.0f && transform.eDy == 0.0f;
 }

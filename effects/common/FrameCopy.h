@@ -12,11 +12,11 @@
 // it as a record that playback stretches by itself. A fill takes the target's
 // nearest colour, which a copy to a monochrome bitmap does not (only the
 // source's background colour turns white there). So strips go only to a
-// memory or display context that maps one unit to one pixel, and fills only
-// where that context also holds a section of 8 or 32 bits or a 32-bit device
-// bitmap; elsewhere on such a context the copy still goes out in strips. On
-// a metafile or a scaling or transformed context the frame goes out as one
-// copy.
+// memory context or a display's that maps one unit to one pixel, and fills
+// only where that context also holds a section of 8 or 32 bits or a 32-bit
+// device bitmap; elsewhere on such a context the copy still goes out in
+// strips. On a metafile, a printer's, or a scaling or transformed context
+// the frame goes out as one copy.
 #pragma once
 
 #include <windows.h>
